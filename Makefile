@@ -1,0 +1,58 @@
+# Quorvane Log: every set-up step behind a few commands (see README.md).
+
+BUILD_TYPE ?= Release
+WORKDIR ?= $(HOME)/QuorvaneLog
+SANITIZE ?= 0
+FUZZ_SECONDS ?= 60
+JOBS ?= $(shell nproc)
+
+ifeq ($(SANITIZE),1)
+BUILD_DIR := build-sanitize
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_SANITIZE=ON
+TEST_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
+BUILD_DIR := build
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+TEST_ENV :=
+endif
+
+SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null)
+
+.PHONY: all deps build run test bench fuzz format format-check clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@mkdir -p "$(WORKDIR)"
+	@cd "$(WORKDIR)" && exec "$(CURDIR)/$(BUILD_DIR)/quorvane-log"
+
+test: build
+	@cd $(BUILD_DIR) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_BENCH=ON -DQV_BUILD_TESTS=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS)
+	@build-bench/bench/log_bench
+	@bash bench/memory.sh build-bench
+
+fuzz: deps
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_FUZZ=ON \
+		-DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@bash fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+
+format: deps
+	@clang-format -i $(SOURCES)
+
+format-check: deps
+	@clang-format --dry-run --Werror $(SOURCES)
+
+clean:
+	@rm -rf build build-sanitize build-bench build-fuzz

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running Quorvane Log needs.
+# Idempotent: packages already present are left alone, and the package lists are
+# refreshed only when something is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins
+  libgl-dev fonts-dejavu-core
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev clang-format
+  time
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+# node and npm are only for the independent file-format checks; take Debian's
+# packages only where no node is on the machine already.
+if ! command -v node >/dev/null 2>&1; then
+  missing+=(nodejs npm)
+fi
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
+
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

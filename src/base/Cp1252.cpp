@@ -1,0 +1,201 @@
+#include "base/Cp1252.h"
+
+#include <array>
+
+namespace qv {
+namespace {
+
+// Unicode values of bytes 0x80..0x9F; zero marks the unassigned ones.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+// Decodes one UTF-8 sequence at text[pos]; advances pos. nullopt on malformed input.
+std::optional<char32_t> nextUtf8(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    int extra = 0;
+    char32_t cp = 0;
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = lead & 0x07;
+    } else {
+        return std::nullopt;
+    }
+    if (pos + extra >= text.size()) {
+        return std::nullopt;
+    }
+    for (int i = 1; i <= extra; ++i) {
+        const auto cont = static_cast<unsigned char>(text[pos + i]);
+        if ((cont & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        cp = (cp << 6) | (cont & 0x3F);
+    }
+    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kMinimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return std::nullopt;
+    }
+    pos += extra + 1;
+    return cp;
+}
+
+} // namespace
+
+char32_t decodeCp1252(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) {
+        const char32_t mapped = kHighControls[byte - 0x80];
+        return mapped != 0 ? mapped : byte;
+    }
+    return byte;
+}
+
+std::optional<unsigned char> encodeCp1252(char32_t ch) {
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) {
+        return static_cast<unsigned char>(ch);
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        const char32_t mapped = kHighControls[i];
+        if (mapped == ch || (mapped == 0 && ch == 0x80 + i)) {
+            return static_cast<unsigned char>(0x80 + i);
+        }
+    }
+    return std::nullopt;
+}
+
+bool isStorableChar(char32_t ch) {
+    if (ch < 0x20 || ch == 0x7F || ch == U'"') {
+        return false;
+    }
+    const auto byte = encodeCp1252(ch);
+    return byte && !(*byte >= 0x80 && *byte <= 0x9F && kHighControls[*byte - 0x80] == 0);
+}
+
+std::string cp1252ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        appendUtf8(out, decodeCp1252(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+std::optional<std::string> utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto cp = nextUtf8(utf8, pos);
+        if (!cp) {
+            return std::nullopt;
+        }
+        const auto byte = encodeCp1252(*cp);
+        if (!byte) {
+            return std::nullopt;
+        }
+        out.push_back(static_cast<char>(*byte));
+    }
+    return out;
+}
+
+char toUpper(char ch) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b >= 'a' && b <= 'z') {
+        return static_cast<char>(b - 32);
+    }
+    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) {
+        return static_cast<char>(b - 32);
+    }
+    switch (b) {
+    case 0x9A:
+        return static_cast<char>(0x8A); // š
+    case 0x9C:
+        return static_cast<char>(0x8C); // œ
+    case 0x9E:
+        return static_cast<char>(0x8E); // ž
+    case 0xFF:
+        return static_cast<char>(0x9F); // ÿ
+    default:
+        return ch;
+    }
+}
+
+char toLower(char ch) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b >= 'A' && b <= 'Z') {
+        return static_cast<char>(b + 32);
+    }
+    if (b >= 0xC0 && b <= 0xDE && b != 0xD7) {
+        return static_cast<char>(b + 32);
+    }
+    switch (b) {
+    case 0x8A:
+        return static_cast<char>(0x9A);
+    case 0x8C:
+        return static_cast<char>(0x9C);
+    case 0x8E:
+        return static_cast<char>(0x9E);
+    case 0x9F:
+        return static_cast<char>(0xFF);
+    default:
+        return ch;
+    }
+}
+
+std::string toUpper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        c = toUpper(c);
+    }
+    return out;
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && toUpper(a[i]) != toUpper(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+} // namespace qv

@@ -1,0 +1,45 @@
+#pragma once
+
+// All text inside the logic is single-byte Windows-1252, the character set of the
+// program's data files: one byte per character, so lengths and positions are
+// character counts. Conversion to and from Unicode happens only at the edges
+// (windows, dialogs, tests written in UTF-8).
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+// The Unicode character a Windows-1252 byte stands for. The five bytes the code
+// page leaves unassigned map to the C1 control of the same value, so decoding is
+// total and round-trips.
+char32_t decodeCp1252(unsigned char byte);
+
+// The Windows-1252 byte for a Unicode character, if the code page has one.
+std::optional<unsigned char> encodeCp1252(char32_t ch);
+
+// True when a character may be typed into a field that is written to a data file:
+// it exists in Windows-1252, is printable, and is not the double quote that the
+// item syntax cannot hold.
+bool isStorableChar(char32_t ch);
+
+std::string cp1252ToUtf8(std::string_view text);
+
+// Converts UTF-8 to Windows-1252; nullopt when the input is not valid UTF-8 or holds
+// a character the code page lacks.
+std::optional<std::string> utf8ToCp1252(std::string_view utf8);
+
+// Upper/lower case of one Windows-1252 character (ASCII and the accented Latin
+// letters, as the Windows upper-case function of the code page does).
+char toUpper(char ch);
+char toLower(char ch);
+std::string toUpper(std::string_view text);
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b);
+bool startsWithIgnoreCase(std::string_view text, std::string_view prefix);
+
+// Leading and trailing blanks (spaces and tabs) removed.
+std::string_view trimBlanks(std::string_view text);
+
+} // namespace qv

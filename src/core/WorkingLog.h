@@ -1,0 +1,82 @@
+#pragma once
+
+// The contest log kept equal to log.txt: load, append, rewrite and new log, with
+// the totals of the operating state recomputed from what is on disk.
+
+#include "base/Status.h"
+#include "core/ContestLog.h"
+#include "core/LogFile.h"
+#include "core/OperatingState.h"
+#include "core/Tally.h"
+#include "platform/Dialogs.h"
+
+#include <functional>
+
+namespace qv {
+
+// What the main window does around a new log; the steps belong to other windows.
+class NewLogHooks {
+public:
+    virtual ~NewLogHooks() = default;
+    virtual void backupBeforeNewLog() = 0;
+    virtual void savePreferences() = 0;
+    virtual void showOperatingTime() = 0;
+};
+
+class WorkingLog {
+public:
+    static constexpr const char* kFileErrorTitle = "File Error";
+    static const char* const kFileErrorText;
+
+    WorkingLog(ContestLog& log, OperatingState& state, const MultiplierTable& table, LogFile& file,
+               Dialogs& dialogs);
+
+    const ContestLog& log() const { return log_; }
+    const OperatingState& state() const { return state_; }
+
+    // Runs after every successful load, so the displays can be rebuilt.
+    void setLoadedHandler(std::function<void()> handler) { loaded_ = std::move(handler); }
+
+    // Rebuilds the log and every total from log.txt. A log.txt that cannot be read
+    // shows the "File Error" box and returns false: the program must then end at
+    // once, leaving the file as it is. A missing log.txt is an empty log (the file
+    // is created), unless contacts are held in memory: they are written back.
+    bool LoadLog();
+
+    struct Appended {
+        Status status;
+        CountEffect effect;
+    };
+    // Writes the record to log.txt first; only once it is on disk does it join the
+    // log and count. A full log (11000 contacts) or a failed write refuses it with
+    // a message, leaving log and file as they were.
+    Appended AppendRecord(ContactRecord record);
+
+    struct Rewritten {
+        Status write;        // failure: log.txt kept its old contents
+        bool loaded = false; // false: the "File Error" path, the program must end
+    };
+    // Writes the in-memory log over log.txt (crash-safe), then loads it again so
+    // the totals come from the file. If the write fails, the reload brings memory
+    // back to what the file holds.
+    Rewritten RewriteLog();
+
+    // Removes or replaces record k, then rewrites and reloads.
+    Rewritten RemoveRecord(std::size_t k);
+    Rewritten ReplaceRecord(std::size_t k, ContactRecord record);
+
+    // The "&New" confirmation and erase; returns LoadLog's result.
+    bool NewLog(NewLogHooks& hooks);
+
+private:
+    void countRecord(const ContactRecord& record);
+
+    ContestLog& log_;
+    OperatingState& state_;
+    const MultiplierTable& table_;
+    LogFile& file_;
+    Dialogs& dialogs_;
+    std::function<void()> loaded_;
+};
+
+} // namespace qv

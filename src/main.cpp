@@ -1,0 +1,39 @@
+// The composition root: creates the platform adapters and the contest objects
+// once and hands references to the windows.
+
+#include "core/ContestLog.h"
+#include "core/LogFile.h"
+#include "core/MultiplierTable.h"
+#include "core/OperatingState.h"
+#include "core/StationProfile.h"
+#include "core/WorkingLog.h"
+#include "platform/posix/PosixFileStore.h"
+#include "platform/qt/QtClock.h"
+#include "platform/qt/QtDialogs.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+
+    // The directory the program starts in is the working directory of every file.
+    qv::PosixFileStore files(qv::PosixFileStore::currentDirectory());
+    qv::QtClock clock;
+    qv::QtDialogs dialogs;
+
+    qv::ContestLog log;
+    qv::OperatingState state;
+    qv::MultiplierTable multipliers;
+    qv::StationProfile profile;
+    qv::LogFile logFile(files);
+    qv::WorkingLog workingLog(log, state, multipliers, logFile, dialogs);
+
+    qv::Form1 form1({workingLog, multipliers, profile, clock});
+    dialogs.setParent(&form1);
+    if (!form1.start()) {
+        return 1;
+    }
+    form1.show();
+    return app.exec();
+}

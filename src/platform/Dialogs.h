@@ -1,0 +1,32 @@
+#pragma once
+
+// Modal boxes the logic shows to the operator. Texts are Windows-1252.
+
+#include <string>
+
+namespace qv {
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MessageIcon { None, Information, Warning, Critical, Question };
+enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual MessageAnswer messageBox(const std::string& title, const std::string& text,
+                                     MessageButtons buttons = MessageButtons::Ok,
+                                     MessageIcon icon = MessageIcon::None) = 0;
+
+    // The typed answer; Cancel gives empty text.
+    virtual std::string inputBox(const std::string& title, const std::string& prompt,
+                                 const std::string& defaultAnswer = {}) = 0;
+
+    // A question box with Yes and No and the question icon; true for Yes.
+    bool askYesNo(const std::string& title, const std::string& text) {
+        return messageBox(title, text, MessageButtons::YesNo, MessageIcon::Question) ==
+               MessageAnswer::Yes;
+    }
+};
+
+} // namespace qv

@@ -1,0 +1,235 @@
+#include "core/WorkingLog.h"
+
+#include "Records.h"
+#include "core/LogFileFormat.h"
+#include "fakes/FakeDialogs.h"
+#include "fakes/MemoryFileStore.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+class RecordingHooks : public NewLogHooks {
+public:
+    std::vector<std::string> calls;
+    void backupBeforeNewLog() override { calls.push_back("backup"); }
+    void savePreferences() override { calls.push_back("save"); }
+    void showOperatingTime() override { calls.push_back("time"); }
+};
+
+class WorkingLogTest : public ::testing::Test {
+protected:
+    test::MemoryFileStore files;
+    test::FakeDialogs dialogs;
+    ContestLog log;
+    OperatingState state;
+    MultiplierTable table;
+    LogFile file{files};
+    WorkingLog working{log, state, table, file, dialogs};
+
+    void givenLog(const std::vector<ContactRecord>& records) {
+        files.files["log.txt"] = *formatLog(records);
+    }
+    std::string onDisk() { return files.files["log.txt"]; }
+    bool sawFileError() const {
+        return !dialogs.shown.empty() && dialogs.shown.back().title == "File Error" &&
+               dialogs.shown.back().text == WorkingLog::kFileErrorText;
+    }
+};
+
+TEST_F(WorkingLogTest, LoadCountsPointsMultipliersAndDxEntities) {
+    givenLog({test::contact("W1AW", "NY", 10, "40"), test::contact("W1AW", "NY", 10, "20"),
+              test::contact("K2AA", "ny", 2), test::contact("DL1A", "Germany", 25),
+              test::contact("DL2B", "GERMANY", 1), test::contact("QQ1A", "Not Found"),
+              test::contact("VE3A", "ON"), test::contact("KH6A", "Hawaii"),
+              test::contact("XX1A", "XX")});
+    int loads = 0;
+    working.setLoadedHandler([&] { ++loads; });
+    ASSERT_TRUE(working.LoadLog());
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(log.size(), 9u);
+    EXPECT_EQ(state.totalPoints, 10 + 10 + 2 + 25 + 1 + 10 + 10 + 10 + 10);
+    EXPECT_EQ(usCanMultipliers(state), 2); // NY once, ON
+    EXPECT_TRUE(state.multiplierWorked[7 - 1]);
+    EXPECT_EQ(state.dxWorked.names(), std::vector<std::string>{"Germany"});
+    EXPECT_EQ(multiplierCount(state), 3);
+}
+
+TEST_F(WorkingLogTest, ReloadStartsTotalsAfresh) {
+    givenLog({test::contact("DL1A", "Germany", 25), test::contact("W1AW", "CT")});
+    ASSERT_TRUE(working.LoadLog());
+    ASSERT_TRUE(working.LoadLog());
+    EXPECT_EQ(state.totalPoints, 35);
+    EXPECT_EQ(multiplierCount(state), 2);
+}
+
+TEST_F(WorkingLogTest, EveryDistinctDxEntityCountsPastAThousand) {
+    std::vector<ContactRecord> records;
+    for (int i = 0; i < 1005; ++i) {
+        records.push_back(test::contact("DX" + std::to_string(i), "Entity " + std::to_string(i)));
+    }
+    givenLog(records);
+    ASSERT_TRUE(working.LoadLog());
+    EXPECT_EQ(state.dxWorked.count(), 1005u);
+    EXPECT_EQ(multiplierCount(state), 1005);
+}
+
+TEST_F(WorkingLogTest, UnreadableLogShowsFileErrorAndLeavesTheFile) {
+    const std::string damaged = "\"W1AW\",\"M\",\"Jo\"hn\",\"Anne\",\"CT\",\"2007/01/13\","
+                                "\"14:22:05\",\"PH\",\"40\",10,\"\"\r\n";
+    files.files["log.txt"] = damaged;
+    EXPECT_FALSE(working.LoadLog());
+    EXPECT_TRUE(sawFileError());
+    EXPECT_EQ(dialogs.shown.back().icon, MessageIcon::Critical);
+    EXPECT_EQ(onDisk(), damaged);
+    EXPECT_EQ(files.writes, 0);
+
+    files.unreadable = true;
+    dialogs.shown.clear();
+    EXPECT_FALSE(working.LoadLog());
+    EXPECT_TRUE(sawFileError());
+}
+
+TEST_F(WorkingLogTest, MissingLogIsAnEmptyLogAndIsCreated) {
+    ASSERT_TRUE(working.LoadLog());
+    EXPECT_EQ(log.size(), 0u);
+    EXPECT_EQ(state.totalPoints, 0);
+    ASSERT_TRUE(files.exists("log.txt"));
+    EXPECT_EQ(onDisk(), "");
+}
+
+TEST_F(WorkingLogTest, AVanishedLogIsWrittenBackFromMemory) {
+    givenLog({test::contact("W1AW")});
+    ASSERT_TRUE(working.LoadLog());
+    files.files.erase("log.txt");
+    ASSERT_TRUE(working.LoadLog());
+    EXPECT_EQ(log.size(), 1u);
+    EXPECT_EQ(onDisk(), *formatLogLine(test::contact("W1AW")));
+}
+
+TEST_F(WorkingLogTest, AppendWritesTheLineBeforeTheContactCounts) {
+    ASSERT_TRUE(working.LoadLog());
+    const auto appended = working.AppendRecord(test::contact("DL1A", "Germany", 25));
+    ASSERT_TRUE(appended.status.ok());
+    EXPECT_TRUE(appended.effect.newDxEntity);
+    EXPECT_EQ(onDisk(), *formatLogLine(test::contact("DL1A", "Germany", 25)));
+    EXPECT_EQ(state.totalPoints, 25);
+
+    const auto second = working.AppendRecord(test::contact("W1AW", "ct"));
+    EXPECT_EQ(second.effect.newMultiplier, std::optional<std::size_t>(1));
+    EXPECT_FALSE(second.effect.newDxEntity);
+    EXPECT_EQ(log.size(), 2u);
+}
+
+TEST_F(WorkingLogTest, FailedAppendKeepsMemoryAndFileEqual) {
+    givenLog({test::contact("W1AW")});
+    ASSERT_TRUE(working.LoadLog());
+    const std::string before = onDisk();
+    files.failWrites = true;
+    const auto appended = working.AppendRecord(test::contact("K1ABC", "NY"));
+    EXPECT_FALSE(appended.status.ok());
+    EXPECT_NE(appended.status.message().find("NOT logged"), std::string::npos);
+    EXPECT_EQ(log.size(), 1u);
+    EXPECT_EQ(state.totalPoints, 10);
+    EXPECT_FALSE(state.multiplierWorked[7 - 1]);
+    EXPECT_EQ(onDisk(), before);
+}
+
+TEST_F(WorkingLogTest, ARecordWithAQuoteIsRefusedNotWritten) {
+    ASSERT_TRUE(working.LoadLog());
+    auto r = test::contact("W1AW");
+    r.name = "Jo\"hn";
+    EXPECT_FALSE(working.AppendRecord(r).status.ok());
+    EXPECT_EQ(log.size(), 0u);
+    EXPECT_EQ(onDisk(), "");
+}
+
+TEST_F(WorkingLogTest, AppendAfterAHandEditedLastLineStartsANewLine) {
+    files.files["log.txt"] = *formatLogLine(test::contact("W1AW"));
+    files.files["log.txt"].resize(files.files["log.txt"].size() - 2); // no final CR LF
+    ASSERT_TRUE(working.LoadLog());
+    ASSERT_TRUE(working.AppendRecord(test::contact("K1ABC")).status.ok());
+    ASSERT_TRUE(working.LoadLog());
+    EXPECT_EQ(log.size(), 2u);
+    EXPECT_EQ(log.record(2).call, "K1ABC");
+}
+
+TEST_F(WorkingLogTest, TheElevenThousandAndFirstContactIsRefused) {
+    givenLog(std::vector<ContactRecord>(ContestLog::kCapacity, test::contact("W1AW")));
+    ASSERT_TRUE(working.LoadLog());
+    const std::string before = onDisk();
+    const auto appended = working.AppendRecord(test::contact("K1ABC"));
+    EXPECT_FALSE(appended.status.ok());
+    EXPECT_NE(appended.status.message().find("11000"), std::string::npos);
+    EXPECT_EQ(log.size(), ContestLog::kCapacity);
+    EXPECT_EQ(onDisk(), before);
+}
+
+TEST_F(WorkingLogTest, RemoveRewritesAndRenumbers) {
+    givenLog({test::contact("A1A"), test::contact("B1B"), test::contact("C1C")});
+    ASSERT_TRUE(working.LoadLog());
+    const auto result = working.RemoveRecord(1);
+    EXPECT_TRUE(result.write.ok());
+    EXPECT_TRUE(result.loaded);
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log.record(1).call, "B1B");
+    EXPECT_EQ(log.record(2).call, "C1C");
+    EXPECT_EQ(onDisk(), *formatLog({test::contact("B1B"), test::contact("C1C")}));
+}
+
+TEST_F(WorkingLogTest, AFailedRewriteBringsMemoryBackToTheFile) {
+    givenLog({test::contact("A1A", "CT"), test::contact("B1B", "NY")});
+    ASSERT_TRUE(working.LoadLog());
+    const std::string before = onDisk();
+    files.failWrites = true;
+    const auto result = working.ReplaceRecord(2, test::contact("B1B", "Germany"));
+    EXPECT_FALSE(result.write.ok());
+    EXPECT_TRUE(result.loaded);
+    EXPECT_EQ(log.record(2).spc, "NY");
+    EXPECT_EQ(state.dxWorked.count(), 0u);
+    EXPECT_EQ(onDisk(), before);
+}
+
+TEST_F(WorkingLogTest, NewLogAsksWithItsExactTexts) {
+    givenLog({test::contact("A1A")});
+    RecordingHooks hooks;
+    ASSERT_TRUE(working.NewLog(hooks));
+    ASSERT_FALSE(dialogs.shown.empty());
+    const auto& box = dialogs.shown.front();
+    EXPECT_EQ(box.kind, "input");
+    EXPECT_EQ(box.title, "WARNING - Your existing log file will be ERASED!");
+    EXPECT_EQ(box.text, "Are you sure that you want to start a new log file?  This function will "
+                        "ERASE the existing log file!\r\n\r\nTo verify that you want to start a "
+                        "new log file, please type: YES");
+    EXPECT_EQ(box.defaultAnswer, "");
+}
+
+TEST_F(WorkingLogTest, NewLogErasesOnlyAfterYes) {
+    struct Case {
+        const char* answer;
+        bool erased;
+    };
+    for (const Case c : {Case{"YES", true}, Case{"yes", true}, Case{"", false}, Case{"no", false},
+                         Case{"YES ", false}}) {
+        givenLog({test::contact("A1A"), test::contact("B1B")});
+        ASSERT_TRUE(working.LoadLog());
+        state.operatingSeconds = 3725;
+        dialogs.inputAnswers = {c.answer};
+        RecordingHooks hooks;
+        ASSERT_TRUE(working.NewLog(hooks));
+        if (c.erased) {
+            EXPECT_EQ(onDisk(), "") << c.answer;
+            EXPECT_EQ(log.size(), 0u);
+            EXPECT_EQ(state.operatingSeconds, 0);
+            EXPECT_EQ(hooks.calls, (std::vector<std::string>{"backup", "save", "time"}));
+        } else {
+            EXPECT_EQ(log.size(), 2u) << c.answer;
+            EXPECT_EQ(state.operatingSeconds, 3725);
+            EXPECT_EQ(hooks.calls, std::vector<std::string>{"time"});
+        }
+    }
+}
+
+} // namespace
+} // namespace qv

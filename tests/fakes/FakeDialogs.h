@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace qv::test {
+
+// Answers boxes from scripted queues and records every box shown.
+class FakeDialogs : public Dialogs {
+public:
+    struct Shown {
+        std::string kind; // "message" or "input"
+        std::string title;
+        std::string text;
+        std::string defaultAnswer;
+        MessageButtons buttons = MessageButtons::Ok;
+        MessageIcon icon = MessageIcon::None;
+    };
+
+    std::deque<MessageAnswer> messageAnswers; // empty: Ok (or Yes for a Yes/No box)
+    std::deque<std::string> inputAnswers;     // empty: Cancel (empty text)
+    std::vector<Shown> shown;
+
+    MessageAnswer messageBox(const std::string& title, const std::string& text,
+                             MessageButtons buttons, MessageIcon icon) override {
+        shown.push_back({"message", title, text, {}, buttons, icon});
+        if (messageAnswers.empty()) {
+            return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
+                       ? MessageAnswer::Yes
+                       : MessageAnswer::Ok;
+        }
+        const MessageAnswer a = messageAnswers.front();
+        messageAnswers.pop_front();
+        return a;
+    }
+
+    std::string inputBox(const std::string& title, const std::string& prompt,
+                         const std::string& defaultAnswer) override {
+        shown.push_back(
+            {"input", title, prompt, defaultAnswer, MessageButtons::OkCancel, MessageIcon::None});
+        if (inputAnswers.empty()) {
+            return {};
+        }
+        std::string a = inputAnswers.front();
+        inputAnswers.pop_front();
+        return a;
+    }
+};
+
+} // namespace qv::test
