@@ -39,7 +39,7 @@ test: build
 bench: deps
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_BENCH=ON -DQV_BUILD_TESTS=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS)
-	@build-bench/bench/log_bench
+	@for b in build-bench/bench/*_bench; do $$b; done
 	@bash bench/memory.sh build-bench
 
 fuzz: deps

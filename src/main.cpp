@@ -7,6 +7,8 @@
 #include "core/OperatingState.h"
 #include "core/StationProfile.h"
 #include "core/WorkingLog.h"
+#include "geo/PrefixTable.h"
+#include "platform/ShippedFiles.h"
 #include "platform/posix/PosixFileStore.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtDialogs.h"
@@ -19,6 +21,12 @@ int main(int argc, char* argv[]) {
 
     // The directory the program starts in is the working directory of every file.
     qv::PosixFileStore files(qv::PosixFileStore::currentDirectory());
+    // Shipped data files: next to the executable (the build tree), then the
+    // installed share folder.
+    const std::string programDir = QCoreApplication::applicationDirPath().toStdString();
+    qv::PosixFileStore besideProgram(programDir);
+    qv::PosixFileStore installedData(programDir + "/../share/quorvane-log");
+    qv::ShippedFiles shipped(files, {&besideProgram, &installedData});
     qv::QtClock clock;
     qv::QtDialogs dialogs;
 
@@ -26,10 +34,11 @@ int main(int argc, char* argv[]) {
     qv::OperatingState state;
     qv::MultiplierTable multipliers;
     qv::StationProfile profile;
+    qv::PrefixTable prefixes;
     qv::LogFile logFile(files);
     qv::WorkingLog workingLog(log, state, multipliers, logFile, dialogs);
 
-    qv::Form1 form1({workingLog, multipliers, profile, clock});
+    qv::Form1 form1({workingLog, multipliers, profile, prefixes, shipped, clock, dialogs});
     dialogs.setParent(&form1);
     if (!form1.start()) {
         return 1;

@@ -26,11 +26,28 @@ Form1::Form1(Services services, QWidget* parent) : QMainWindow(parent), s_(servi
 }
 
 bool Form1::start() {
+    if (Status read = readPrefixTable(); !read) {
+        s_.dialogs.messageBox("Error opeining file", "Error opening file: " + read.message(),
+                              MessageButtons::Ok, MessageIcon::Critical);
+        return true;
+    }
     if (!s_.workingLog.LoadLog()) {
         return false;
     }
     timer1_->start();
     return true;
+}
+
+Status Form1::readPrefixTable() {
+    const FileContents text = s_.shipped.read(PrefixTable::kFileName);
+    if (text.error == FileContents::Error::NotFound) {
+        return Status::failure(std::string(PrefixTable::kFileName) + " is missing");
+    }
+    if (text.error != FileContents::Error::None) {
+        return Status::failure(std::string(PrefixTable::kFileName) + " cannot be read (" +
+                               text.reason + ")");
+    }
+    return s_.prefixes.load(text.bytes);
 }
 
 void Form1::showScore() {

@@ -3,7 +3,9 @@
 #include "core/ScorePanel.h"
 #include "core/StationProfile.h"
 #include "core/WorkingLog.h"
+#include "geo/PrefixTable.h"
 #include "platform/Clock.h"
+#include "platform/ShippedFiles.h"
 
 #include <QMainWindow>
 
@@ -21,16 +23,21 @@ public:
         WorkingLog& workingLog;
         const MultiplierTable& multipliers;
         StationProfile& profile;
+        PrefixTable& prefixes;
+        ShippedFiles& shipped;
         Clock& clock;
+        Dialogs& dialogs;
     };
 
     explicit Form1(Services services, QWidget* parent = nullptr);
 
     // The start-up sequence. False when the log could not be read: the program
-    // must end without touching anything else.
+    // must end without touching anything else. A step that fails otherwise shows
+    // "Error opening file" and skips the remaining steps.
     bool start();
 
 private:
+    Status readPrefixTable();
     void showScore();
     void refreshRates();
 

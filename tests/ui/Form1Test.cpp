@@ -29,6 +29,13 @@ struct Station {
     StationProfile profile;
     LogFile logFile{files};
     WorkingLog working{log, state, multipliers, logFile, dialogs};
+    PrefixTable prefixes;
+    PosixFileStore data{QV_DATA_DIR};
+    ShippedFiles shipped{files, {&data}};
+
+    Form1::Services services() {
+        return {working, multipliers, profile, prefixes, shipped, clock, dialogs};
+    }
 };
 
 TEST(Form1, StartsOnASmallLogAndShowsTheScore) {
@@ -42,7 +49,7 @@ TEST(Form1, StartsOnASmallLogAndShowsTheScore) {
     s.profile.utcOffsetHours = 5;
     s.clock.setLocal(2007, 1, 13, 10, 0, 0); // 15:00 UTC
 
-    Form1 form({s.working, s.multipliers, s.profile, s.clock});
+    Form1 form(s.services());
     ASSERT_TRUE(form.start());
     form.show();
 
@@ -79,11 +86,30 @@ TEST(Form1, ADamagedLogStopsTheStartWithTheFileError) {
     Station s;
     const std::string damaged = "\"W1AW\",\"M\",\"Jo\"hn\"\r\n";
     s.dir.write("log.txt", damaged);
-    Form1 form({s.working, s.multipliers, s.profile, s.clock});
+    Form1 form(s.services());
     EXPECT_FALSE(form.start());
     ASSERT_EQ(s.dialogs.shown.size(), 1u);
     EXPECT_EQ(s.dialogs.shown[0].title, "File Error");
     EXPECT_EQ(s.dir.read("log.txt"), damaged);
+}
+
+TEST(Form1, ABadPrefixTableStopsTheStartUpWithItsBox) {
+    Station s;
+    s.dir.write("arrlpre2.txt", "\"DL\",\"Germany\"\r\n"); // the working directory's copy wins
+    s.dir.write("log.txt", "");
+    Form1 form(s.services());
+    EXPECT_TRUE(form.start());
+    ASSERT_EQ(s.dialogs.shown.size(), 1u);
+    EXPECT_EQ(s.dialogs.shown[0].title, "Error opeining file");
+    EXPECT_EQ(s.dialogs.shown[0].text.rfind("Error opening file: arrlpre2.txt line 1", 0), 0u);
+}
+
+TEST(Form1, FindsTheShippedPrefixTable) {
+    Station s;
+    Form1 form(s.services());
+    ASSERT_TRUE(form.start());
+    EXPECT_GT(s.prefixes.size(), 1000u);
+    EXPECT_TRUE(s.dialogs.shown.empty());
 }
 
 } // namespace
