@@ -41,6 +41,7 @@ bench: deps
 	@cmake --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/*_bench; do $$b; done
 	@bash bench/memory.sh build-bench
+	@bash bench/startup.sh build-bench
 
 fuzz: deps
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_FUZZ=ON \

@@ -10,7 +10,7 @@ packages=(
   libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  time
+  time xvfb xdotool x11-utils
 )
 
 missing=()

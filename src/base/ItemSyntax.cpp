@@ -61,6 +61,10 @@ ItemReader::Result ItemReader::nextLine(std::vector<Item>& items) {
         const std::string_view line = data_.substr(pos_, end - pos_);
         pos_ = next;
         if (trimBlanks(line).empty()) {
+            if (blank_ == BlankLines::EmptyItem) {
+                items.emplace_back();
+                return Result::Line;
+            }
             continue;
         }
 

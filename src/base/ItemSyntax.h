@@ -24,12 +24,15 @@ std::optional<bool> itemBool(const Item& item);
 // Reads a file line by line. Blanks before an item are skipped; a quoted item runs
 // to the next double quote on its line; an unquoted item runs to the next comma or
 // the line end and is trimmed. Lines end with CR LF, LF or CR. Lines holding only
-// blanks are skipped.
+// blanks are skipped, or read as one empty item where a file gives every line a
+// meaning.
 class ItemReader {
 public:
     enum class Result { Line, End, Error };
+    enum class BlankLines { Skip, EmptyItem };
 
-    explicit ItemReader(std::string_view data) : data_(data) {}
+    explicit ItemReader(std::string_view data, BlankLines blank = BlankLines::Skip)
+        : data_(data), blank_(blank) {}
 
     // Fills items with the next line's items. Error: a quoted item without its
     // closing quote, or text after a closing quote before the comma or line end
@@ -41,6 +44,7 @@ public:
 
 private:
     std::string_view data_;
+    BlankLines blank_;
     std::size_t pos_ = 0;
     std::size_t line_ = 0;
 };

@@ -39,6 +39,7 @@ bool WorkingLog::LoadLog() {
     }
     resetTotals(state_);
     log_.assign(std::move(loaded.records));
+    opened_ = true;
     for (const auto& record : log_.records()) {
         countRecord(record);
     }
@@ -50,6 +51,12 @@ bool WorkingLog::LoadLog() {
 
 WorkingLog::Appended WorkingLog::AppendRecord(ContactRecord record) {
     Appended result{Status::success(), {}};
+    if (!opened_) {
+        result.status =
+            Status::failure("Contact NOT logged: log.txt has not been opened. Close the "
+                            "program, correct the start-up error and start it again.");
+        return result;
+    }
     if (log_.full()) {
         result.status = Status::failure("Log full: " + std::to_string(ContestLog::kCapacity) +
                                         " contacts is the most one log holds. Contact NOT logged.");
@@ -67,6 +74,9 @@ WorkingLog::Appended WorkingLog::AppendRecord(ContactRecord record) {
 }
 
 WorkingLog::Rewritten WorkingLog::RewriteLog() {
+    if (!opened_) {
+        return {Status::failure("log.txt has not been opened"), LoadLog()};
+    }
     Rewritten result{file_.rewrite(log_.records()), false};
     result.loaded = LoadLog();
     return result;

@@ -32,6 +32,8 @@ public:
                Dialogs& dialogs);
 
     const ContestLog& log() const { return log_; }
+    // True once log.txt has been read (or created) successfully.
+    bool opened() const { return opened_; }
     const OperatingState& state() const { return state_; }
 
     // Runs after every successful load, so the displays can be rebuilt.
@@ -48,8 +50,8 @@ public:
         CountEffect effect;
     };
     // Writes the record to log.txt first; only once it is on disk does it join the
-    // log and count. A full log (11000 contacts) or a failed write refuses it with
-    // a message, leaving log and file as they were.
+    // log and count. A full log (11000 contacts), a log not yet read or a failed
+    // write refuses it with a message, leaving log and file as they were.
     Appended AppendRecord(ContactRecord record);
 
     struct Rewritten {
@@ -77,6 +79,9 @@ private:
     LogFile& file_;
     Dialogs& dialogs_;
     std::function<void()> loaded_;
+    // Nothing is written until the log has been read once: writing over a log.txt
+    // that memory does not hold would lose its contacts.
+    bool opened_ = false;
 };
 
 } // namespace qv

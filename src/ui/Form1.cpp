@@ -1,63 +1,524 @@
 #include "ui/Form1.h"
 
+#include "platform/qt/QtText.h"
+#include "ui/LineEditBinding.h"
+#include "ui/MainMenu.h"
 #include "ui/ScorePanelWidget.h"
+#include "ui/UiText.h"
+#include "ui/frmStationID.h"
 
+#include <algorithm>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace qv {
+namespace {
 
-Form1::Form1(Services services, QWidget* parent) : QMainWindow(parent), s_(services) {
+constexpr EntryField kFields[] = {EntryField::Call,        EntryField::Spc,
+                                  EntryField::Category,    EntryField::Name,
+                                  EntryField::PostConTime, EntryField::PostConDate};
+
+std::size_t indexOf(EntryField f) {
+    return static_cast<std::size_t>(f);
+}
+
+QString colourStyle(Colour c) {
+    return QStringLiteral("background-color: rgb(%1,%2,%3);")
+        .arg(redOf(c))
+        .arg(greenOf(c))
+        .arg(blueOf(c));
+}
+
+// A label that shows a value: the screen reader says the value, and its caption
+// is the description.
+QLabel* valueLabel(QWidget* parent, const char* name, const char* caption) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setAccessibleDescription(QLatin1String(caption));
+    return l;
+}
+
+void showValue(QLabel* label, const QString& text) {
+    if (label->text() != text) {
+        label->setText(text);
+        label->setAccessibleName(text);
+    }
+}
+
+// The design's column widths in 1/9600 of the window width.
+constexpr int kColumnWidths[] = {550, 900, 920, 430, 725, 900, 430, 370, 725};
+const char* const kColumnHeadings[] = {"Rec#",      "Call", "SPC", "Cat",   "Name",
+                                       "Date/Time", "Bnd",  "Pts", "Name S"};
+
+} // namespace
+
+Form1::Form1(MainContext& context, SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), c_(context), settings_(settings), logic_(context, *this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmark's Quorvane Log 1.5"));
+    setMouseTracking(true);
+
+    menu_ = new MainMenu(menuBar());
 
     auto* central = new QWidget(this);
+    central->setMouseTracking(true);
     auto* layout = new QVBoxLayout(central);
+    layout->addWidget(buildTopLine());
+    layout->addWidget(buildEntryLine());
+    layout->addWidget(buildListArea(), 1);
     scorePanel_ = new ScorePanelWidget(central);
     layout->addWidget(scorePanel_);
     setCentralWidget(central);
+    connect(scorePanel_, &ScorePanelWidget::multiplierClicked, this, [this](int j) {
+        act([&] { logic_.entry().multiplierClicked(static_cast<std::size_t>(j)); });
+    });
+    connect(scorePanel_, &ScorePanelWidget::multiplierHovered, this, [this](int j) {
+        act([&] { logic_.entry().multiplierHovered(static_cast<std::size_t>(j)); });
+    });
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(60000);
-    connect(timer1_, &QTimer::timeout, this, &Form1::refreshRates);
+    connect(timer1_, &QTimer::timeout, this, [this] { act([&] { logic_.timer1Tick(); }); });
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    timer2_->setInterval(1000);
+    connect(timer2_, &QTimer::timeout, this, [this] { act([&] { logic_.timer2Tick(); }); });
+    holdTimer_ = new QTimer(this);
+    holdTimer_->setSingleShot(true);
+    connect(holdTimer_, &QTimer::timeout, this,
+            [this] { act([&] { logic_.entry().releaseHeldKey(); }); });
 
-    s_.workingLog.setLoadedHandler([this] { showScore(); });
+    connectMenu();
+    // Input is dropped while a key is held after a duplicate.
+    qApp->installEventFilter(this);
+    render();
+}
+
+QWidget* Form1::buildTopLine() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto caption = [&](const char* text) { row->addWidget(new QLabel(QLatin1String(text), box)); };
+
+    auto* band = new QLabel(QStringLiteral("Band"), box);
+    band->setObjectName(QStringLiteral("lblBand"));
+    row->addWidget(band);
+    label24_ = valueLabel(box, "Label24", "Band");
+    label24_->setToolTip(QStringLiteral("Click to change modes."));
+    label24_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14pt;"));
+    label24_->installEventFilter(this);
+    row->addWidget(label24_);
+    row->addSpacing(20);
+
+    caption("UTC");
+    lblutctime_ = valueLabel(box, "lblutctime", "UTC");
+    row->addWidget(lblutctime_);
+    caption("Local");
+    lblCurTime_ = valueLabel(box, "lblCurTime", "Local time");
+    row->addWidget(lblCurTime_);
+    label16_ = valueLabel(box, "Label16", "AM or PM");
+    row->addWidget(label16_);
+    caption("Operating Time");
+    lblttrack_ = valueLabel(box, "lblttrack", "Operating Time");
+    row->addWidget(lblttrack_);
+    row->addStretch(1);
+
+    cmdLogOn_ = new QPushButton(box);
+    cmdLogOn_->setObjectName(QStringLiteral("cmdLogOn"));
+    cmdLogOn_->setToolTip(QStringLiteral("Records On/Off times and controls duration clock."));
+    cmdLogOn_->setFocusPolicy(Qt::TabFocus);
+    connect(cmdLogOn_, &QPushButton::clicked, this,
+            [this] { act([&] { logic_.cmdLogOn_Click(); }); });
+    row->addWidget(cmdLogOn_);
+    return box;
+}
+
+QWidget* Form1::buildEntryLine() {
+    auto* box = new QWidget(this);
+    auto* outer = new QVBoxLayout(box);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* grid = new QGridLayout();
+    outer->addLayout(grid);
+
+    // Own station above the received exchange: call, SPC, category, name.
+    label2_ = valueLabel(box, "Label2", "Your call");
+    label25_ = valueLabel(box, "Label25", "Your SPC");
+    label1_ = valueLabel(box, "Label1", "Your category");
+    label4_ = valueLabel(box, "Label4", "Your name");
+    QLabel* own[] = {label2_, label25_, label1_, label4_};
+    for (int i = 0; i < 4; ++i) {
+        own[i]->setStyleSheet(QStringLiteral("font-weight: bold;"));
+        grid->addWidget(own[i], 0, i);
+    }
+    const char* captions[] = {"Call", "SPC", "Cat", "Name", "Time", "Date"};
+    const char* names[] = {"txtCall", "txtCntry",       "txtRSTR",
+                           "txtSec",  "txtPostConTime", "txtPostConDate"};
+    const int stretch[] = {3, 4, 1, 3, 1, 2};
+    for (int i = 0; i < 6; ++i) {
+        auto* cap = new QLabel(QLatin1String(captions[i]), box);
+        grid->addWidget(cap, 1, i);
+        auto* edit = new QLineEdit(box);
+        edit->setObjectName(QLatin1String(names[i]));
+        edit->setAccessibleName(QLatin1String(captions[i]));
+        QFont f = edit->font();
+        f.setPointSize(f.pointSize() + 4);
+        edit->setFont(f);
+        grid->addWidget(edit, 2, i);
+        grid->setColumnStretch(i, stretch[i]);
+        bindField(kFields[i], edit);
+        if (i == 4) {
+            postTimeCaption_ = cap;
+        } else if (i == 5) {
+            postDateCaption_ = cap;
+        }
+    }
+    setTabOrder(fields_[0], fields_[1]);
+    setTabOrder(fields_[1], fields_[2]);
+    setTabOrder(fields_[2], fields_[3]);
+    setTabOrder(fields_[3], fields_[4]);
+    setTabOrder(fields_[4], fields_[5]);
+
+    auto* geo = new QHBoxLayout();
+    outer->addLayout(geo);
+    auto pair = [&](const char* caption, QLabel*& target, const char* name) {
+        geo->addWidget(new QLabel(QLatin1String(caption), box));
+        target = valueLabel(box, name, caption);
+        target->setMinimumWidth(50);
+        geo->addWidget(target);
+    };
+    pair("Continent", label19_, "Label19");
+    pair("Bearing", label22_, "Label22");
+    pair("Miles", label23_, "Label23");
+    label3_ = new QLabel(QStringLiteral("New"), box);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    label3_->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    geo->addWidget(label3_);
+    geo->addStretch(1);
+    auto* clear = new QPushButton(QStringLiteral("&Clear"), box);
+    clear->setObjectName(QStringLiteral("cmdClear"));
+    clear->setFocusPolicy(Qt::TabFocus);
+    connect(clear, &QPushButton::clicked, this,
+            [this] { act([&] { logic_.entry().cmdClear_Click(); }); });
+    geo->addWidget(clear);
+
+    lblDialog_ = valueLabel(box, "lblDialog", "Status");
+    lblDialog_->setAutoFillBackground(true);
+    lblDialog_->setMinimumHeight(28);
+    QFont f = lblDialog_->font();
+    f.setPointSize(f.pointSize() + 2);
+    f.setBold(true);
+    lblDialog_->setFont(f);
+    outer->addWidget(lblDialog_);
+    return box;
+}
+
+QWidget* Form1::buildListArea() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    auto* recent = new QLabel(QStringLiteral("Recent Contacts"), box);
+    recent->setObjectName(QStringLiteral("lblRecentContacts"));
+    grid->addWidget(recent, 0, 0);
+    listView1_ = new QTreeWidget(box);
+    listView1_->setObjectName(QStringLiteral("ListView1"));
+    listView1_->setAccessibleName(QStringLiteral("Recent Contacts"));
+    listView1_->setToolTip(QStringLiteral("Click record to edit or delete."));
+    listView1_->setRootIsDecorated(false);
+    listView1_->setUniformRowHeights(true);
+    listView1_->setColumnCount(9);
+    QStringList headings;
+    for (const char* h : kColumnHeadings) {
+        headings << QLatin1String(h);
+    }
+    listView1_->setHeaderLabels(headings);
+    listView1_->setFocusPolicy(Qt::ClickFocus);
+    grid->addWidget(listView1_, 1, 0, 1, 4);
+
+    cmdList_ = new QPushButton(box);
+    cmdList_->setObjectName(QStringLiteral("cmdList"));
+    cmdList_->setToolTip(
+        QStringLiteral("List all or last 20 contacts (Listing all will slow the program)"));
+    cmdList_->setFocusPolicy(Qt::TabFocus);
+    connect(cmdList_, &QPushButton::clicked, this,
+            [this] { act([&] { logic_.cmdList_Click(); }); });
+    grid->addWidget(cmdList_, 0, 1);
+    cmdEdit_ = new QPushButton(QStringLiteral("Edit Contact"), box);
+    cmdEdit_->setObjectName(QStringLiteral("cmdEdit"));
+    cmdEdit_->setEnabled(false);
+    grid->addWidget(cmdEdit_, 0, 2);
+    cmdDelete_ = new QPushButton(QStringLiteral("Delete Contact"), box);
+    cmdDelete_->setObjectName(QStringLiteral("cmdDelete"));
+    cmdDelete_->setEnabled(false);
+    grid->addWidget(cmdDelete_, 0, 3);
+
+    auto* possible = new QLabel(QStringLiteral("Possible Duplicates"), box);
+    possible->setObjectName(QStringLiteral("lblPossDup"));
+    grid->addWidget(possible, 2, 0);
+    cmdDup_ = new QPushButton(box);
+    cmdDup_->setObjectName(QStringLiteral("cmdDup"));
+    cmdDup_->setToolTip(
+        QStringLiteral("Displaying partial dupes slows the program on older pc's."));
+    cmdDup_->setFocusPolicy(Qt::TabFocus);
+    connect(cmdDup_, &QPushButton::clicked, this,
+            [this] { act([&] { logic_.dupes().cmdDup_Click(); }); });
+    grid->addWidget(cmdDup_, 2, 1);
+    lblDupe_ = valueLabel(box, "lblDupe", "Possible Duplicates");
+    lblDupe_->setAutoFillBackground(true);
+    lblDupe_->setMinimumHeight(22);
+    grid->addWidget(lblDupe_, 3, 0, 1, 4);
+    grid->setColumnStretch(0, 1);
+    return box;
+}
+
+void Form1::bindField(EntryField field, QLineEdit* edit) {
+    const std::size_t i = indexOf(field);
+    fields_[i] = edit;
+    bindings_[i] = new LineEditBinding(
+        edit, fieldOf(logic_.state(), field),
+        [this, field](int key) { act([&] { logic_.entry().keyPress(field, key); }); },
+        [this, field] { act([&] { logic_.entry().edited(field); }); });
+    edit->installEventFilter(this);
+}
+
+void Form1::connectMenu() {
+    auto on = [this](const char* name, auto&& f) {
+        connect(menu_->action(QLatin1String(name)), &QAction::triggered, this,
+                [this, f](bool) { act(f); });
+    };
+    on("mnuNew", [this] {
+        if (!logic_.menuNew()) {
+            endProgram();
+        }
+    });
+    on("mnuOpen", [this] {
+        if (!logic_.menuOpen()) {
+            endProgram();
+        }
+    });
+    on("mnuExit", [this] {
+        logic_.exiting();
+        ending_ = true;
+        QApplication::exit(0);
+    });
+    on("mnuSetup", [this] { logic_.menuSetup(); });
+    on("mnuDefaultCategory", [this] { logic_.menuDefaultCategory(); });
+    on("mnuListPrevious", [this] { logic_.menuListPreviousContacts(); });
+    on("mnuPostContest", [this] { logic_.menuPostContestMode(); });
+    on("mnuFormSize", [this] { logic_.menuFormSize(); });
+    on("mnuTaskbar", [this] {
+        if (logic_.menuTaskbar()) {
+            applyWindowSize();
+        }
+    });
+    for (std::string_view band : kBands) {
+        const QString name = QStringLiteral("mnuBand") + toQString(band);
+        connect(menu_->action(name), &QAction::triggered, this,
+                [this, band](bool) { act([&] { logic_.selectBand(band); }); });
+    }
+}
+
+template <typename F> void Form1::act(F&& f) {
+    if (ending_) {
+        return;
+    }
+    f();
+    render();
+}
+
+void Form1::endProgram() {
+    // A log.txt that cannot be read: end at once, saving nothing.
+    ending_ = true;
+    QApplication::exit(1);
 }
 
 bool Form1::start() {
-    if (Status read = readPrefixTable(); !read) {
-        s_.dialogs.messageBox("Error opeining file", "Error opening file: " + read.message(),
-                              MessageButtons::Ok, MessageIcon::Critical);
-        return true;
-    }
-    if (!s_.workingLog.LoadLog()) {
+    applyWindowSize();
+    const MainWindow::Started started = logic_.start();
+    render();
+    if (started == MainWindow::Started::Fatal) {
+        ending_ = true;
         return false;
     }
     timer1_->start();
+    timer2_->start();
+    act([&] { logic_.timer2Tick(); });
     return true;
 }
 
-Status Form1::readPrefixTable() {
-    const FileContents text = s_.shipped.read(PrefixTable::kFileName);
-    if (text.error == FileContents::Error::NotFound) {
-        return Status::failure(std::string(PrefixTable::kFileName) + " is missing");
-    }
-    if (text.error != FileContents::Error::None) {
-        return Status::failure(std::string(PrefixTable::kFileName) + " cannot be read (" +
-                               text.reason + ")");
-    }
-    return s_.prefixes.load(text.bytes);
+void Form1::showStationWindow() {
+    frmStationID::run(this, c_.profile, c_.prefixes, settings_, c_.dialogs, c_.beeper);
 }
 
-void Form1::showScore() {
-    Labeldisplay(score_, s_.workingLog.log(), s_.workingLog.state(), s_.multipliers, colours_);
-    refreshRates();
+void Form1::applyWindowSize() {
+    const QScreen* screen = QApplication::primaryScreen();
+    if (!screen) {
+        return;
+    }
+    // The taskbar option keeps the desktop's panels visible at full size.
+    const QRect area = c_.prefs.taskbar ? screen->availableGeometry() : screen->geometry();
+    const int percent = std::clamp<int>(c_.prefs.sizePercent, 30, 100);
+    const QSize size(area.width() * percent / 100, area.height() * percent / 100);
+    resize(size.expandedTo(minimumSizeHint()));
+    move(area.center() - rect().center());
+    for (int i = 0; i < 9; ++i) {
+        listView1_->setColumnWidth(i, size.width() * kColumnWidths[i] / 9600);
+    }
 }
 
-void Form1::refreshRates() {
-    qv::refreshRates(score_, s_.workingLog.log(), s_.clock.localNow(), s_.profile.utcOffsetHours);
-    scorePanel_->show(score_);
+void Form1::render() {
+    if (rendering_) {
+        dirty_ = true;
+        return;
+    }
+    int passes = 0;
+    do {
+        dirty_ = false;
+        rendering_ = true;
+        renderOnce();
+        rendering_ = false;
+    } while (dirty_ && ++passes < 5);
+}
+
+void Form1::renderOnce() {
+    const MainWindowState& s = logic_.state();
+    for (LineEditBinding* b : bindings_) {
+        b->render();
+    }
+    for (int i = 4; i < 6; ++i) {
+        fields_[i]->setVisible(s.postContestMode);
+    }
+    postTimeCaption_->setVisible(s.postContestMode);
+    postDateCaption_->setVisible(s.postContestMode);
+
+    showValue(lblDialog_, toQString(s.lblDialog));
+    lblDialog_->setStyleSheet(colourStyle(s.lblDialogBack));
+    showValue(lblDupe_, toQString(s.lblDupe));
+    QFont dupeFont = lblDupe_->font();
+    dupeFont.setPointSize(s.lblDupeSmall ? 8 : 9);
+    lblDupe_->setFont(dupeFont);
+    lblDupe_->setStyleSheet(s.lblDupeTeal ? colourStyle(kStatusTeal) : QString());
+
+    showValue(label2_, toQString(s.label2));
+    showValue(label25_, toQString(s.label25));
+    showValue(label1_, toQString(s.label1));
+    showValue(label4_, toQString(s.label4));
+    showValue(label19_, toQString(s.label19));
+    showValue(label22_, toQString(s.label22));
+    showValue(label23_, toQString(s.label23));
+    label3_->setVisible(s.label3Visible);
+    showValue(label24_, toQString(s.label24));
+    showValue(lblutctime_, toQString(s.lblutctime));
+    showValue(lblCurTime_, toQString(s.lblCurTime));
+    showValue(label16_, toQString(s.label16));
+    showValue(lblttrack_, toQString(s.lblttrack));
+    cmdLogOn_->setText(toQString(s.cmdLogOnCaption));
+    cmdDup_->setText(s.partialDupesOn ? QStringLiteral("On") : QStringLiteral("Off"));
+    cmdList_->setText(s.recent.showAll ? QStringLiteral("All") : QStringLiteral("Last 20"));
+    cmdEdit_->setVisible(s.editButtonsVisible);
+    cmdDelete_->setVisible(s.editButtonsVisible);
+
+    listView1_->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(s.recent.rows.size()));
+    for (const ListRow& row : s.recent.rows) {
+        QStringList cols;
+        for (const std::string& col : row.columns) {
+            cols << toQString(col);
+        }
+        items << new QTreeWidgetItem(cols);
+    }
+    listView1_->addTopLevelItems(items);
+
+    scorePanel_->show(s.score);
+
+    for (std::string_view band : kBands) {
+        QAction* a = menu_->action(QStringLiteral("mnuBand") + toQString(band));
+        a->setChecked(c_.op.currentBand == band);
+    }
+    menu_->action(QStringLiteral("mnuListPrevious"))
+        ->setChecked(c_.prefs.listPreviousContacts != 0);
+    menu_->action(QStringLiteral("mnuPostContest"))->setChecked(s.postContestMode);
+
+    if (s.focusRequest != shownFocusRequest_) {
+        shownFocusRequest_ = s.focusRequest;
+        QLineEdit* target = fields_[indexOf(s.focus)];
+        if (target->isVisible() && !target->hasFocus()) {
+            target->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    if (s.inputBlocked && !holdTimer_->isActive()) {
+        const auto left = static_cast<std::int32_t>(s.holdUntilMs - c_.clock.milliseconds());
+        holdTimer_->start(left > 0 ? left : 0);
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type t = event->type();
+    if (logic_.state().inputBlocked &&
+        (t == QEvent::KeyPress || t == QEvent::KeyRelease || t == QEvent::MouseButtonPress ||
+         t == QEvent::MouseButtonRelease || t == QEvent::MouseButtonDblClick ||
+         t == QEvent::ShortcutOverride)) {
+        return true;
+    }
+    if (watched == label24_ && t == QEvent::MouseButtonRelease) {
+        act([&] { logic_.bandLabelClicked(); });
+        return true;
+    }
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (watched != fields_[i]) {
+            continue;
+        }
+        if (t == QEvent::FocusIn) {
+            act([&] { logic_.entry().entered(kFields[i]); });
+        } else if (t == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            // Menus and other windows take the focus only for a moment.
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+                act([&] { logic_.entry().left(kFields[i]); });
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The entry line is where the operator starts typing.
+    QLineEdit* target = fields_[indexOf(logic_.state().focus)];
+    if (!target->isVisible()) {
+        target = fields_[indexOf(EntryField::Call)];
+    }
+    activateWindow();
+    target->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    act([&] { logic_.entry().backgroundHovered(); });
+    QMainWindow::mouseMoveEvent(event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!ending_) {
+        logic_.closing();
+    }
+    ending_ = true;
+    event->accept();
 }
 
 } // namespace qv

@@ -1,51 +1,100 @@
 #pragma once
 
-#include "core/ScorePanel.h"
-#include "core/StationProfile.h"
-#include "core/WorkingLog.h"
-#include "geo/PrefixTable.h"
-#include "platform/Clock.h"
-#include "platform/ShippedFiles.h"
+#include "core/MainWindow.h"
+#include "platform/SettingsStore.h"
+
+#include <array>
 
 #include <QMainWindow>
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class QTimer;
+class QTreeWidget;
 
 namespace qv {
 
+class LineEditBinding;
+class MainMenu;
 class ScorePanelWidget;
 
-// The main window.
-class Form1 : public QMainWindow {
+// The main window: builds the widgets, forwards every event to the MainWindow
+// logic and copies its state back into the widgets.
+class Form1 : public QMainWindow, private StartupWindows {
     Q_OBJECT
 public:
-    struct Services {
-        WorkingLog& workingLog;
-        const MultiplierTable& multipliers;
-        StationProfile& profile;
-        PrefixTable& prefixes;
-        ShippedFiles& shipped;
-        Clock& clock;
-        Dialogs& dialogs;
-    };
+    Form1(MainContext& context, SettingsStore& settings, QWidget* parent = nullptr);
 
-    explicit Form1(Services services, QWidget* parent = nullptr);
-
-    // The start-up sequence. False when the log could not be read: the program
-    // must end without touching anything else. A step that fails otherwise shows
-    // "Error opening file" and skips the remaining steps.
+    // The start-up sequence. False when log.txt could not be read: the program must
+    // end without touching anything else.
     bool start();
 
-private:
-    Status readPrefixTable();
-    void showScore();
-    void refreshRates();
+    MainWindow& logic() { return logic_; }
 
-    Services s_;
-    MultiplierColours colours_;
-    ScorePanelView score_;
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // StartupWindows
+    void showStationWindow() override;
+    void backupLog() override {}
+
+    QWidget* buildTopLine();
+    QWidget* buildEntryLine();
+    QWidget* buildListArea();
+    void connectMenu();
+    void bindField(EntryField field, QLineEdit* edit);
+
+    // Runs a logic call, then shows the state; a reload that failed ends the program.
+    template <typename F> void act(F&& f);
+    void render();
+    void renderOnce();
+    void applyWindowSize();
+    void endProgram();
+
+    MainContext& c_;
+    SettingsStore& settings_;
+    MainWindow logic_;
+
+    MainMenu* menu_ = nullptr;
+    std::array<QLineEdit*, 6> fields_{};
+    std::array<LineEditBinding*, 6> bindings_{};
+    QLabel* lblDialog_ = nullptr;
+    QLabel* lblDupe_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label25_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QLabel* label19_ = nullptr;
+    QLabel* label22_ = nullptr;
+    QLabel* label23_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QLabel* label24_ = nullptr;
+    QLabel* lblutctime_ = nullptr;
+    QLabel* lblCurTime_ = nullptr;
+    QLabel* label16_ = nullptr;
+    QLabel* lblttrack_ = nullptr;
+    QLabel* postTimeCaption_ = nullptr;
+    QLabel* postDateCaption_ = nullptr;
+    QPushButton* cmdLogOn_ = nullptr;
+    QPushButton* cmdDup_ = nullptr;
+    QPushButton* cmdList_ = nullptr;
+    QPushButton* cmdEdit_ = nullptr;
+    QPushButton* cmdDelete_ = nullptr;
+    QTreeWidget* listView1_ = nullptr;
     ScorePanelWidget* scorePanel_ = nullptr;
     QTimer* timer1_ = nullptr; // contact rates, every minute
+    QTimer* timer2_ = nullptr; // clocks, every second
+    QTimer* holdTimer_ = nullptr;
+
+    std::uint32_t shownFocusRequest_ = 0;
+    bool rendering_ = false;
+    bool dirty_ = false;
+    bool ending_ = false;
 };
 
 } // namespace qv

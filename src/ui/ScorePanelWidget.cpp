@@ -172,12 +172,13 @@ void ScorePanelWidget::show(const ScorePanelView& view) {
 }
 
 bool ScorePanelWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const QVariant entry = watched->property("multiplierEntry");
-        if (entry.isValid()) {
-            emit multiplierClicked(entry.toInt());
-            return true;
-        }
+    const QVariant entry = watched->property("multiplierEntry");
+    if (entry.isValid() && event->type() == QEvent::MouseButtonRelease) {
+        emit multiplierClicked(entry.toInt());
+        return true;
+    }
+    if (entry.isValid() && event->type() == QEvent::Enter) {
+        emit multiplierHovered(entry.toInt());
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -21,6 +21,7 @@ public:
 
 signals:
     void multiplierClicked(int entry);
+    void multiplierHovered(int entry);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -69,6 +69,17 @@ TEST(ItemReader, ReadsTheItemRules) {
     EXPECT_EQ(texts(lines[4]), (std::vector<std::string>{"noend"}));
 }
 
+TEST(ItemReader, BlankLinesCanBeEmptyItems) {
+    ItemReader reader("\"a\"\r\n\r\n  \r\nb\r\n", ItemReader::BlankLines::EmptyItem);
+    std::vector<Item> items;
+    std::vector<std::string> seen;
+    while (reader.nextLine(items) == ItemReader::Result::Line) {
+        ASSERT_EQ(items.size(), 1u);
+        seen.push_back(items[0].text);
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"a", "", "", "b"}));
+}
+
 TEST(ItemReader, StrayQuotesAreErrors) {
     for (const char* bad : {"\"Jo\"hn\",\"x\"\r\n", "\"open,\"\r\n\"never closed\r\n",
                             "\"a\"\"b\"\r\n", "\"a\" x\r\n", "bare\"quote,x\r\n"}) {

@@ -108,6 +108,14 @@ TEST_F(WorkingLogTest, AVanishedLogIsWrittenBackFromMemory) {
     EXPECT_EQ(onDisk(), *formatLogLine(test::contact("W1AW")));
 }
 
+TEST_F(WorkingLogTest, NothingIsWrittenBeforeTheLogHasBeenRead) {
+    givenLog({test::contact("A1A"), test::contact("B1B")});
+    const std::string before = onDisk();
+    EXPECT_FALSE(working.AppendRecord(test::contact("C1C")).status.ok());
+    EXPECT_FALSE(working.RewriteLog().write.ok());
+    EXPECT_EQ(onDisk(), before);
+}
+
 TEST_F(WorkingLogTest, AppendWritesTheLineBeforeTheContactCounts) {
     ASSERT_TRUE(working.LoadLog());
     const auto appended = working.AppendRecord(test::contact("DL1A", "Germany", 25));

@@ -1,115 +1,139 @@
-#include "ui/Form1.h"
+#include "MainWindowHarness.h"
 
-#include "core/LogFile.h"
-#include "fakes/FakeClock.h"
-#include "fakes/FakeDialogs.h"
-#include "fakes/TempDir.h"
-#include "platform/posix/PosixFileStore.h"
-
-#include <QLabel>
+#include <QAction>
 #include <QListWidget>
-#include <gtest/gtest.h>
+#include <QTreeWidget>
 
 namespace qv {
 namespace {
 
-QString text(const QWidget& w, const char* name) {
-    auto* label = w.findChild<QLabel*>(QString::fromLatin1(name));
-    return label ? label->text() : QStringLiteral("<missing %1>").arg(QString::fromLatin1(name));
-}
-
-struct Station {
-    test::TempDir dir;
-    PosixFileStore files{dir.path()};
-    test::FakeClock clock;
-    test::FakeDialogs dialogs;
-    ContestLog log;
-    OperatingState state;
-    MultiplierTable multipliers;
-    StationProfile profile;
-    LogFile logFile{files};
-    WorkingLog working{log, state, multipliers, logFile, dialogs};
-    PrefixTable prefixes;
-    PosixFileStore data{QV_DATA_DIR};
-    ShippedFiles shipped{files, {&data}};
-
-    Form1::Services services() {
-        return {working, multipliers, profile, prefixes, shipped, clock, dialogs};
-    }
-};
+using test::MainWindowHarness;
 
 TEST(Form1, StartsOnASmallLogAndShowsTheScore) {
-    Station s;
-    s.dir.write("log.txt", "\"W1AW\",\"M\",\"John\",\"Anne\",\"CT\",\"2007/01/"
-                           "13\",\"14:50:00\",\"PH\",\"40\",10,\"\"\r\n"
+    MainWindowHarness h;
+    h.dir.write("log.txt", "\"W1AW\",\"M\",\"John\",\"Anne\",\"CT\",\"2007/01/"
+                           "13\",\"14:10:00\",\"PH\",\"40\",10,\"\"\r\n"
                            "\"DL1ABC\",\"Y\",\"Jos\xE9\",\"Anne\",\"Germany\",\"2007/01/"
-                           "13\",\"14:55:00\",\"PH\",\"20\",2,\"14.250\"\r\n"
+                           "13\",\"14:15:00\",\"PH\",\"20\",2,\"14.250\"\r\n"
                            "\"VE3XYZ\",\"O\",\"Bob\",\"Anne\",\"ON\",\"2007/01/"
-                           "13\",\"14:58:00\",\"PH\",\"40\",1,\"\"\r\n");
-    s.profile.utcOffsetHours = 5;
-    s.clock.setLocal(2007, 1, 13, 10, 0, 0); // 15:00 UTC
+                           "13\",\"14:18:00\",\"PH\",\"40\",1,\"\"\r\n");
+    ASSERT_TRUE(h.start());
 
-    Form1 form(s.services());
-    ASSERT_TRUE(form.start());
-    form.show();
+    EXPECT_EQ(h.form->windowTitle(), QStringLiteral("Velmark's Quorvane Log 1.5"));
+    EXPECT_EQ(h.label("lblTotCon"), "3");
+    EXPECT_EQ(h.label("lblsectogo"), "3");
+    EXPECT_EQ(h.label("lblTotSec"), "13");
+    EXPECT_EQ(h.label("lblTotScore"), "39");
+    EXPECT_EQ(h.label("lblAQSO60"), "3");
+    EXPECT_EQ(h.label("lblAQSO20"), "9");
+    EXPECT_EQ(h.label("Label15"), "US & Canadian Multipliers Worked - 2");
+    EXPECT_EQ(h.label("lblStation(5)"), "DX  -  1");
+    EXPECT_EQ(h.label("Label2"), "K1QV");
+    EXPECT_EQ(h.label("Label4"), "Anne");
 
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Velmark's Quorvane Log 1.5"));
-    EXPECT_EQ(text(form, "lblTotCon"), "3");
-    EXPECT_EQ(text(form, "lblsectogo"), "3");
-    EXPECT_EQ(text(form, "lblTotSec"), "13");
-    EXPECT_EQ(text(form, "lblTotScore"), "39");
-    EXPECT_EQ(text(form, "lblAQSO60"), "3");
-    EXPECT_EQ(text(form, "lblAQSO20"), "9");
-    EXPECT_EQ(text(form, "Label15"), "US & Canadian Multipliers Worked - 2");
-    EXPECT_EQ(text(form, "lblStation(5)"), "DX  -  1");
-
-    auto* dx = form.findChild<QListWidget*>("List1");
+    auto* dx = h.form->findChild<QListWidget*>("List1");
     ASSERT_NE(dx, nullptr);
     ASSERT_EQ(dx->count(), 1);
-    EXPECT_EQ(dx->item(0)->text(), "Germany");
+    EXPECT_EQ(dx->item(0)->text(), QString::fromUtf8("Germany"));
+    auto* list = h.form->findChild<QTreeWidget*>("ListView1");
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "VE3XYZ");
+    EXPECT_EQ(list->topLevelItem(1)->text(4), QString::fromUtf8("Jos\u00e9"));
 
-    auto* ct = form.findChild<QLabel*>("Label10(1)");
-    auto* ma = form.findChild<QLabel*>("Label10(2)");
-    ASSERT_NE(ct, nullptr);
-    ASSERT_NE(ma, nullptr);
-    EXPECT_EQ(ct->text(), "CT");
+    auto* ct = h.form->findChild<QLabel*>("Label10(1)");
+    auto* ma = h.form->findChild<QLabel*>("Label10(2)");
     EXPECT_EQ(ct->toolTip(), "Connecticut");
     EXPECT_TRUE(ct->property("worked").toBool());
     EXPECT_FALSE(ma->property("worked").toBool());
-    EXPECT_NE(ct->styleSheet(), ma->styleSheet());
-    EXPECT_EQ(form.findChildren<QLabel*>(QRegularExpression("^Label10\\(\\d+\\)$")).size(), 62);
-    // Screen readers say what a value label shows.
-    EXPECT_EQ(form.findChild<QLabel*>("lblTotScore")->accessibleName(), "39");
+    EXPECT_EQ(h.form->findChildren<QLabel*>(QRegularExpression("^Label10\\(\\d+\\)$")).size(), 62);
+    EXPECT_EQ(h.form->findChild<QLabel*>("lblTotScore")->accessibleName(), "39");
+    EXPECT_EQ(h.field("txtCall")->accessibleName(), "Call");
 }
 
 TEST(Form1, ADamagedLogStopsTheStartWithTheFileError) {
-    Station s;
+    MainWindowHarness h;
     const std::string damaged = "\"W1AW\",\"M\",\"Jo\"hn\"\r\n";
-    s.dir.write("log.txt", damaged);
-    Form1 form(s.services());
-    EXPECT_FALSE(form.start());
-    ASSERT_EQ(s.dialogs.shown.size(), 1u);
-    EXPECT_EQ(s.dialogs.shown[0].title, "File Error");
-    EXPECT_EQ(s.dir.read("log.txt"), damaged);
+    h.dir.write("log.txt", damaged);
+    EXPECT_FALSE(h.start());
+    EXPECT_EQ(h.dialogs.shown.back().title, "File Error");
+    EXPECT_EQ(h.dir.read("log.txt"), damaged);
 }
 
-TEST(Form1, ABadPrefixTableStopsTheStartUpWithItsBox) {
-    Station s;
-    s.dir.write("arrlpre2.txt", "\"DL\",\"Germany\"\r\n"); // the working directory's copy wins
-    s.dir.write("log.txt", "");
-    Form1 form(s.services());
-    EXPECT_TRUE(form.start());
-    ASSERT_EQ(s.dialogs.shown.size(), 1u);
-    EXPECT_EQ(s.dialogs.shown[0].title, "Error opeining file");
-    EXPECT_EQ(s.dialogs.shown[0].text.rfind("Error opening file: arrlpre2.txt line 1", 0), 0u);
+TEST(Form1, AContactTypedFieldByFieldIsLoggedByteForByte) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.form->findChild<QPushButton*>("cmdLogOn")->click();
+    EXPECT_EQ(h.form->findChild<QPushButton*>("cmdLogOn")->text(), "&Log \"Time Off\"");
+    ASSERT_TRUE(h.field("txtCall")->hasFocus());
+
+    h.typeText("w1aw ");
+    ASSERT_TRUE(h.field("txtCntry")->hasFocus());
+    h.typeText("ct ");
+    ASSERT_TRUE(h.field("txtRSTR")->hasFocus());
+    h.typeText("mjohn");
+    EXPECT_EQ(h.field("txtSec")->text(), "John");
+    h.enter();
+
+    EXPECT_EQ(h.dir.read("log.txt"), "\"W1AW\",\"M\",\"John\",\"Anne\",\"CT\",\"2007/01/13\","
+                                     "\"14:22:05\",\"PH\",\"40\",10,\"\"\r\n");
+    EXPECT_TRUE(h.field("txtCall")->hasFocus());
+    EXPECT_EQ(h.field("txtCall")->text(), "");
+    EXPECT_EQ(h.label("lblTotCon"), "1");
+
+    // The same call on the same band is a duplicate: message, no new line.
+    const std::string before = h.dir.read("log.txt");
+    h.typeText("W1AW ");
+    EXPECT_EQ(h.label("lblDialog"), "Duplicate W1AW 2007/01/13 14:22:05  Rec#  1");
+    EXPECT_EQ(h.field("txtCall")->text(), "");
+    EXPECT_EQ(h.dir.read("log.txt"), before);
 }
 
-TEST(Form1, FindsTheShippedPrefixTable) {
-    Station s;
-    Form1 form(s.services());
-    ASSERT_TRUE(form.start());
-    EXPECT_GT(s.prefixes.size(), 1000u);
-    EXPECT_TRUE(s.dialogs.shown.empty());
+TEST(Form1, BandChangeSavesLineTwelve) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.form->findChild<QAction*>("mnuBand20")->trigger();
+    EXPECT_EQ(h.label("Label24"), "20");
+    EXPECT_TRUE(h.form->findChild<QAction*>("mnuBand20")->isChecked());
+    EXPECT_FALSE(h.form->findChild<QAction*>("mnuBand40")->isChecked());
+    const std::string prefs = h.dir.read("Quorvpref.txt");
+    std::vector<std::string> lines;
+    for (std::size_t pos = 0, next; (next = prefs.find("\r\n", pos)) != std::string::npos;
+         pos = next + 2) {
+        lines.push_back(prefs.substr(pos, next - pos));
+    }
+    ASSERT_EQ(lines.size(), 20u);
+    EXPECT_EQ(lines[11], "\"20\"");
+}
+
+TEST(Form1, TimeOnAndOffShowTheOperatingTime) {
+    MainWindowHarness h;
+    h.prefs.operatingSeconds = 3725;
+    ASSERT_TRUE(h.start());
+    EXPECT_EQ(h.label("lblttrack"), "01:02:05");
+    auto* logOn = h.form->findChild<QPushButton*>("cmdLogOn");
+    EXPECT_EQ(logOn->text(), "&Log \"Time On\"");
+    logOn->click();
+    h.clock.local = h.clock.local.addSeconds(65);
+    h.form->logic().timer2Tick();
+    logOn->click();
+    EXPECT_EQ(logOn->text(), "&Log \"Time On\"");
+    EXPECT_EQ(h.label("lblttrack"), "01:03:10");
+    EXPECT_EQ(h.label("lblDialog"), "Logged Off at 1/13/2007 14:23:10");
+}
+
+TEST(Form1, MenuTreeCaptionsAndHiddenItems) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.start());
+    auto action = [&](const char* name) { return h.form->findChild<QAction*>(name); };
+    EXPECT_EQ(action("mnuNew")->text(), "&New");
+    EXPECT_FALSE(action("mnuOpen")->isVisible());
+    EXPECT_FALSE(action("mnuExport")->isVisible());
+    EXPECT_FALSE(action("mnuCWSetup")->isVisible());
+    EXPECT_FALSE(action("mnuBand160")->isVisible());
+    EXPECT_FALSE(action("mnuMode")->isVisible());
+    EXPECT_TRUE(action("mnuBand70")->isVisible());
+    EXPECT_EQ(action("mnuThirdParty")->text(), "&3Rd Party List");
+    EXPECT_TRUE(action("mnuListPrevious")->isCheckable());
 }
 
 } // namespace

@@ -1,0 +1,135 @@
+// The main window's logic with a full log: one call-field keystroke (partial
+// duplicates, prefix lookup, state update) and Mains, without painting and
+// without the disk sync.
+
+#include "SampleLog.h"
+#include "core/LogFileFormat.h"
+#include "core/MainWindow.h"
+#include "platform/posix/PosixFileStore.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include <benchmark/benchmark.h>
+
+namespace qv {
+namespace {
+
+class SilentDialogs : public Dialogs {
+public:
+    MessageAnswer messageBox(const std::string&, const std::string&, MessageButtons buttons,
+                             MessageIcon) override {
+        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
+};
+class StillClock : public Clock {
+public:
+    DateTime now = *DateTime::fromFields(2007, 1, 14, 13, 0, 0);
+    DateTime localNow() override { return now; }
+    DateTime utcNow() override { return now.addSeconds(5 * 3600); }
+    std::uint32_t milliseconds() override { return 0; }
+};
+class NoBeep : public Beeper {
+public:
+    void beep() override {}
+};
+class NoWindows : public StartupWindows {
+public:
+    void showStationWindow() override {}
+    void backupLog() override {}
+};
+
+const DateTime kEnd = *DateTime::fromFields(2007, 1, 14, 18, 0, 0);
+
+struct Station {
+    std::string dir;
+    PosixFileStore files;
+    PosixFileStore data{QV_DATA_DIR};
+    ShippedFiles shipped{files, {&data}};
+    StillClock clock;
+    NoBeep beeper;
+    SilentDialogs dialogs;
+    ContestLog log;
+    OperatingState op;
+    MultiplierTable multipliers;
+    StationProfile profile;
+    Preferences prefs;
+    PrefixTable prefixes;
+    LogFile logFile{files};
+    WorkingLog working{log, op, multipliers, logFile, dialogs};
+    NoVoiceNavigation voice;
+    NoKeyerCallText keyer;
+    NoBandMap bandMap;
+    MainWindowState ui;
+    MainContext context{ui,     working, op,    profile, prefs, prefixes, multipliers, clock,
+                        beeper, dialogs, files, shipped, voice, keyer,    bandMap};
+    NoWindows windows;
+    MainWindow main{context, windows};
+
+    explicit Station(std::size_t records) : dir(makeDir()), files(dir, false) {
+        profile.utcOffsetHours = 5;
+        writeLog(records);
+        if (main.start() != MainWindow::Started::Ready) {
+            std::abort();
+        }
+        main.cmdLogOn_Click();
+    }
+    ~Station() { std::filesystem::remove_all(dir); }
+
+    void writeLog(std::size_t records) {
+        std::ofstream(dir + "/log.txt", std::ios::binary | std::ios::trunc)
+            << *formatLog(bench::sampleLog(records, kEnd));
+    }
+    static std::string makeDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "qvmain-XXXXXX").string();
+        return ::mkdtemp(pattern.data());
+    }
+};
+
+void BM_CallFieldKeystroke(benchmark::State& st) {
+    Station s(ContestLog::kCapacity);
+    const std::string call = "W1ABC";
+    std::size_t i = 0;
+    for (auto _ : st) {
+        if (i == call.size()) {
+            s.ui.txtCall.clear();
+            i = 0;
+        }
+        s.main.entry().keyPress(EntryField::Call, call[i++]);
+    }
+}
+BENCHMARK(BM_CallFieldKeystroke)->Unit(benchmark::kMicrosecond);
+
+void BM_Mains(benchmark::State& st) {
+    const std::size_t start = ContestLog::kCapacity - 2000;
+    Station s(start);
+    int n = 0;
+    for (auto _ : st) {
+        st.PauseTiming();
+        if (s.log.full()) {
+            s.writeLog(start);
+            s.main.menuOpen();
+        }
+        // A new call each time, so none is a duplicate.
+        s.ui.txtCall.setText("K" + std::to_string(n % 10) + "Q" + std::to_string(n));
+        ++n;
+        s.ui.txtCntry.setText("CT");
+        s.ui.txtRSTR.setText("M");
+        s.ui.txtSec.setText("John");
+        st.ResumeTiming();
+        s.main.entry().keyPress(EntryField::Name, keys::kEnter);
+    }
+    if (s.log.size() <= start) {
+        st.SkipWithError("nothing was logged");
+    }
+}
+BENCHMARK(BM_Mains)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace qv
+
+BENCHMARK_MAIN();

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/MainContext.h"
+
+namespace qv {
+
+// The entry check before a contact is logged: every check runs in order, each
+// failing one beeps, shows its message and takes the focus, so the last failure
+// is what the operator sees. True when all passed.
+bool FrmCmp(MainContext& c);
+
+// For a two-character SPC: upper-cased in its field and looked up among the 62
+// multipliers. True when it passes (any other length passes unchecked).
+bool SectionCheck(MainContext& c);
+
+} // namespace qv

@@ -1,0 +1,34 @@
+#pragma once
+
+// The "Time On"/"Time Off" operating clock and the window's clocks.
+
+#include "core/MainContext.h"
+
+#include <string>
+
+namespace qv {
+
+inline constexpr const char* kTimeOnCaption = "&Log \"Time On\"";
+inline constexpr const char* kTimeOffCaption = "&Log \"Time Off\"";
+
+// HH:MM:SS, two digits each; hours above 99 keep only their last two digits.
+std::string formatOperatingTime(float seconds);
+
+class OperatingClock {
+public:
+    explicit OperatingClock(MainContext& c) : c_(c) {}
+
+    // cmdLogOn: starts the clock, or stops it with "Logged Off at ...".
+    void cmdLogOn_Click();
+    // Timer2, every second: the UTC, local and operating-time clocks.
+    void tick();
+    // The accumulated operating time on its display.
+    void showOperatingTime();
+    // Ends a running period into operatingSeconds (closing the window, "&Exit").
+    void settle();
+
+private:
+    MainContext& c_;
+};
+
+} // namespace qv

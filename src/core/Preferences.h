@@ -1,0 +1,45 @@
+#pragma once
+
+// Quorvpref.txt: the main window's twenty preference lines, one item each.
+
+#include "base/Colour.h"
+#include "base/Status.h"
+#include "core/OperatingState.h"
+#include "core/StationProfile.h"
+#include "platform/FileStore.h"
+
+#include <cstdint>
+#include <string>
+
+namespace qv {
+
+struct Preferences {
+    static constexpr const char* kFileName = "Quorvpref.txt";
+
+    // Line 4 is written but ignored when read: the program always starts in "PH".
+    std::string mode = "PH";
+    float operatingSeconds = 0;
+    std::uint8_t sizePercent = 100;
+    Colour workedColor = rgb(0, 192, 128);
+    Colour remainingColor = rgb(192, 192, 192);
+    std::string band = "40";
+    std::uint8_t navigationMode = 0; // 0 off, 1 call field only, 2 all data fields
+    std::string rigType = "None";
+    std::uint8_t taskbar = 0;
+    std::uint8_t listPreviousContacts = 0;
+    std::string defaultCategory;
+};
+
+// The file's text for the profile and preferences.
+std::string formatPreferences(const StationProfile& profile, const Preferences& prefs);
+
+// Reads the file's text into profile and prefs. A missing or short file keeps the
+// defaults of the lines it lacks; a line that does not hold its kind of value
+// fails, naming the line.
+Status parsePreferences(std::string_view text, StationProfile& profile, Preferences& prefs);
+
+// Reads Quorvpref.txt from the working directory; a missing file is no error.
+Status readPreferences(FileStore& files, StationProfile& profile, Preferences& prefs);
+Status writePreferences(FileStore& files, const StationProfile& profile, const Preferences& prefs);
+
+} // namespace qv

@@ -1,0 +1,99 @@
+#include "ui/MainMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace qv {
+
+QAction* MainMenu::add(QObject* parent, const QString& name, const QString& caption) {
+    QAction* a = nullptr;
+    if (auto* menu = qobject_cast<QMenu*>(parent)) {
+        a = menu->addAction(caption);
+    } else {
+        a = static_cast<QMenuBar*>(parent)->addAction(caption);
+    }
+    a->setObjectName(name);
+    actions_[name] = a;
+    return a;
+}
+
+MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    add(file, QStringLiteral("mnuNew"), QStringLiteral("&New"));
+    add(file, QStringLiteral("mnuArchive"), QStringLiteral("Archive Current &Log"))
+        ->setEnabled(false);
+    add(file, QStringLiteral("mnuRestore"), QStringLiteral("&Restore from Archive or Backup"))
+        ->setEnabled(false);
+    add(file, QStringLiteral("mnuOpen"), QStringLiteral("&Open"))->setVisible(false);
+    file->addSeparator();
+    add(file, QStringLiteral("mnuCabrillo"), QStringLiteral("&Write Cabrillo File"))
+        ->setEnabled(false);
+    add(file, QStringLiteral("mnuADIF"), QStringLiteral("Export &ADIF File"))->setEnabled(false);
+    add(file, QStringLiteral("mnuExport"), QStringLiteral("E&xport"))->setVisible(false);
+    add(file, QStringLiteral("mnuCopy"), QStringLiteral("&Copy Listed Items to Clipboard"))
+        ->setEnabled(false);
+    file->addSeparator();
+    add(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit"));
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("mnuOptions"));
+    QMenu* transmit = options->addMenu(QStringLiteral("&Transmit"));
+    transmit->setObjectName(QStringLiteral("mnuTransmit"));
+    add(transmit, QStringLiteral("mnuCWSetup"), QStringLiteral("&CW Setup"))->setVisible(false);
+    add(transmit, QStringLiteral("mnuVoiceSetup"), QStringLiteral("&Voice Setup"))
+        ->setEnabled(false);
+    QMenu* appearance = options->addMenu(QStringLiteral("&Appearance"));
+    appearance->setObjectName(QStringLiteral("mnuAppearance"));
+    add(appearance, QStringLiteral("mnuFormSize"), QStringLiteral("&Form Size"));
+    add(appearance, QStringLiteral("mnuColors"), QStringLiteral("&Colors"))->setEnabled(false);
+    add(appearance, QStringLiteral("mnuTaskbar"), QStringLiteral("&Taskbar"));
+    add(options, QStringLiteral("mnuRig"), QStringLiteral("&Rig Interface"))->setEnabled(false);
+    QMenu* spotting = options->addMenu(QStringLiteral("&DX Spotting"));
+    spotting->setObjectName(QStringLiteral("mnuDXSpotting"));
+    add(spotting, QStringLiteral("mnuConfigure"), QStringLiteral("&Configure"))->setEnabled(false);
+    add(spotting, QStringLiteral("mnuSpectrum"), QStringLiteral("&View Spectrum Map"))
+        ->setEnabled(false);
+    add(options, QStringLiteral("mnuDefaultCategory"),
+        QStringLiteral("Default Received &Category"));
+    add(options, QStringLiteral("mnuVoiceNavigation"), QStringLiteral("&Voice Navigation"))
+        ->setEnabled(false);
+    add(options, QStringLiteral("mnuListPrevious"), QStringLiteral("&List Previous Contacts"))
+        ->setCheckable(true);
+    add(options, QStringLiteral("mnuPostContest"), QStringLiteral("&Post Contest Mode"))
+        ->setCheckable(true);
+
+    add(bar, QStringLiteral("mnuSetup"), QStringLiteral("&Setup"));
+
+    QMenu* band = bar->addMenu(QStringLiteral("&Band"));
+    band->setObjectName(QStringLiteral("mnuBand"));
+    for (const char* b : {"160", "80", "40", "20", "15", "10", "6", "2", "70"}) {
+        QAction* a = add(band, QStringLiteral("mnuBand%1").arg(QLatin1String(b)), QLatin1String(b));
+        a->setCheckable(true);
+    }
+    action(QStringLiteral("mnuBand160"))->setVisible(false);
+    band->addSeparator();
+    add(band, QStringLiteral("mnuPrivileges"), QStringLiteral("&Privileges"))->setEnabled(false);
+
+    // Mode switching is not offered: the program logs in phone mode.
+    add(bar, QStringLiteral("mnuMode"), QStringLiteral("&Mode"))->setVisible(false);
+    add(bar, QStringLiteral("mnuCW"), QStringLiteral("&CW"))->setVisible(false);
+    add(bar, QStringLiteral("mnuPH"), QStringLiteral("&PH"))->setVisible(false);
+
+    add(bar, QStringLiteral("mnuGraph"), QStringLiteral("&Graph"))->setEnabled(false);
+    add(bar, QStringLiteral("mnuMap"), QStringLiteral("&Map"))->setEnabled(false);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    add(help, QStringLiteral("mnuReadHelp"), QStringLiteral("&Read Help File"))->setEnabled(false);
+    add(help, QStringLiteral("mnuThirdParty"), QStringLiteral("&3Rd Party List"))
+        ->setEnabled(false);
+}
+
+QAction* MainMenu::action(const QString& name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+} // namespace qv
