@@ -24,6 +24,13 @@ public:
     std::string inputBox(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
+    std::string saveFileName(const std::string&, const std::string&, const std::string&,
+                             const std::string&) override {
+        return {};
+    }
+    std::string openFileName(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
 };
 
 const DateTime kEnd = *DateTime::fromFields(2007, 1, 14, 18, 0, 0);

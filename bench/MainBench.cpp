@@ -25,6 +25,13 @@ public:
     std::string inputBox(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
+    std::string saveFileName(const std::string&, const std::string&, const std::string&,
+                             const std::string&) override {
+        return {};
+    }
+    std::string openFileName(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
 };
 class StillClock : public Clock {
 public:

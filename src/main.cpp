@@ -14,6 +14,7 @@
 #include "platform/ShippedFiles.h"
 #include "platform/posix/PosixFileStore.h"
 #include "platform/qt/QtBeeper.h"
+#include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -37,6 +38,7 @@ int main(int argc, char* argv[]) {
     qv::QtDialogs dialogs;
     qv::QtBeeper beeper;
     qv::QtSettingsStore settings;
+    qv::QtClipboard clipboard;
 
     qv::ContestLog log;
     qv::OperatingState state;
@@ -50,13 +52,17 @@ int main(int argc, char* argv[]) {
     qv::NoVoiceNavigation voice;
     qv::NoKeyerCallText keyer;
     qv::NoBandMap bandMap;
+    qv::NoShortcutWindows shortcutWindows;
+    qv::NoVoiceKeyer voiceKeyer;
+    qv::NoCwKeyer cwKeyer;
+    qv::NoWinKeyer winKeyer;
 
     qv::MainWindowState windowState;
     qv::MainContext context{windowState, workingLog,  state, profile, preferences,
                             prefixes,    multipliers, clock, beeper,  dialogs,
                             files,       shipped,     voice, keyer,   bandMap};
 
-    qv::Form1 form1(context, settings);
+    qv::Form1 form1(context, settings, clipboard, {shortcutWindows, voiceKeyer, cwKeyer, winKeyer});
     dialogs.setParent(&form1);
     if (!form1.start()) {
         return 1;

@@ -9,7 +9,7 @@ bool DupChecker::DupCheck() {
     MainWindowState& ui = c_.ui;
     const bool listPrevious = c_.prefs.listPreviousContacts != 0;
     if (listPrevious) {
-        ui.recent.rows.clear();
+        ui.recent.clear();
     }
     const std::string& call = ui.txtCall.text;
     const std::string& band = c_.op.currentBand;
@@ -26,7 +26,7 @@ bool DupChecker::DupCheck() {
             continue;
         }
         if (listPrevious) {
-            ui.recent.rows.push_back(listRowFor(k, r));
+            ui.recent.add(listRowFor(k, r));
         }
         prefill(ui.txtSec, r.name);
         prefill(ui.txtCntry, r.spc);

@@ -2,6 +2,7 @@
 
 #include "base/Cp1252.h"
 #include "base/Numbers.h"
+#include "core/PlainExport.h"
 #include "core/UtcOffsetCheck.h"
 
 namespace qv {
@@ -207,6 +208,53 @@ bool MainWindow::menuTaskbar() {
     c_.prefs.taskbar = c_.prefs.taskbar ? 0 : 1;
     c_.savePref();
     return true;
+}
+
+void MainWindow::listClicked() {
+    if (!c_.ui.recent.rows.empty()) {
+        c_.ui.editButtonsVisible = true;
+    }
+}
+
+bool MainWindow::rewritten(const WorkingLog::Rewritten& result) {
+    if (!result.write) {
+        c_.ui.lblDialogBack = kStatusRed;
+        c_.setStatus("The change was NOT saved: " + result.write.message());
+        c_.beeper.beep();
+    }
+    return result.loaded;
+}
+
+bool MainWindow::cmdDelete_Click(std::size_t k) {
+    c_.ui.editButtonsVisible = false;
+    if (!c_.dialogs.askYesNo("Are you sure?", "Are you sure?")) {
+        return true;
+    }
+    if (k < 1 || k > c_.log().size()) {
+        return true;
+    }
+    return rewritten(c_.working.RemoveRecord(k));
+}
+
+bool MainWindow::editFinished(std::size_t k, const ContactRecord* saved, bool deleted) {
+    c_.ui.editButtonsVisible = false;
+    const bool known = k >= 1 && k <= c_.log().size();
+    if (known && deleted) {
+        return rewritten(c_.working.RemoveRecord(k));
+    }
+    if (known && saved) {
+        return rewritten(c_.working.ReplaceRecord(k, *saved));
+    }
+    return rewritten(c_.working.RewriteLog());
+}
+
+void MainWindow::menuExport() {
+    if (Status s = writePlainExport(c_.files, c_.log()); !s) {
+        c_.setStatus("Export.txt not written: " + s.message());
+        c_.beeper.beep();
+    } else {
+        c_.setStatus("The log was exported to Export.txt");
+    }
 }
 
 void MainWindow::closing() {

@@ -67,6 +67,19 @@ public:
     // "&Taskbar"; true when the layout must be applied again.
     bool menuTaskbar();
 
+    // The recent-contacts list: a click or losing the focus with rows shows the
+    // edit and delete buttons; a heading click sorts once.
+    void listClicked();
+    void headingClicked(int column) { c_.ui.recent.sortBy(column); }
+    // "Delete Contact" for record k, after "Are you sure?"; false when the program
+    // must end.
+    bool cmdDelete_Click(std::size_t k);
+    // After the edit window closed: the record saved, deleted or left, then the log
+    // rewritten and loaded again. False when the program must end.
+    bool editFinished(std::size_t k, const ContactRecord* saved, bool deleted);
+    // The hidden "E&xport" item.
+    void menuExport();
+
     // Closing the window (backup, operating time) and "&Exit" (operating time only).
     void closing();
     void exiting();
@@ -80,6 +93,8 @@ private:
     void showOperatingTime() override { clock_.showOperatingTime(); }
 
     bool reload();
+    // Shows what a rewrite reported; false when the program must end.
+    bool rewritten(const WorkingLog::Rewritten& result);
     // Everything the documents do after a load: list, rates, DX list, score.
     void afterLoad();
     Status startupSteps(bool& fatal);

@@ -39,6 +39,9 @@ bool WorkingLog::LoadLog() {
     }
     resetTotals(state_);
     log_.assign(std::move(loaded.records));
+    if (!opened_) {
+        backupReference_ = log_.size();
+    }
     opened_ = true;
     for (const auto& record : log_.records()) {
         countRecord(record);
@@ -104,6 +107,7 @@ bool WorkingLog::NewLog(NewLogHooks& hooks) {
         state_.operatingSecondsNow = 0;
         if (Status erased = file_.erase(); erased) {
             log_.clear();
+            backupReference_ = 0;
         } else {
             dialogs_.messageBox("Log Not Erased",
                                 "The log file could not be emptied, so the existing log is kept: " +

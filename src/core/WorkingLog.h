@@ -34,6 +34,10 @@ public:
     const ContestLog& log() const { return log_; }
     // True once log.txt has been read (or created) successfully.
     bool opened() const { return opened_; }
+    // The number of contacts the log held when it was first read this run (0 again
+    // after a confirmed new log): the backup on closing is made when the count
+    // differs from it.
+    std::size_t backupReference() const { return backupReference_; }
     const OperatingState& state() const { return state_; }
 
     // Runs after every successful load, so the displays can be rebuilt.
@@ -82,6 +86,7 @@ private:
     // Nothing is written until the log has been read once: writing over a log.txt
     // that memory does not hold would lose its contacts.
     bool opened_ = false;
+    std::size_t backupReference_ = 0;
 };
 
 } // namespace qv

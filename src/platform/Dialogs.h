@@ -22,6 +22,14 @@ public:
     virtual std::string inputBox(const std::string& title, const std::string& prompt,
                                  const std::string& defaultAnswer = {}) = 0;
 
+    // File dialogs starting in startFolder; filter as "Log Files (*.log) | *.log"
+    // (a description, a bar, the pattern). The chosen path, or empty text for
+    // Cancel. The save dialog asks before an existing file is overwritten.
+    virtual std::string saveFileName(const std::string& title, const std::string& startFolder,
+                                     const std::string& defaultName, const std::string& filter) = 0;
+    virtual std::string openFileName(const std::string& title, const std::string& startFolder,
+                                     const std::string& filter) = 0;
+
     // A question box with Yes and No and the question icon; true for Yes.
     bool askYesNo(const std::string& title, const std::string& text) {
         return messageBox(title, text, MessageButtons::YesNo, MessageIcon::Question) ==

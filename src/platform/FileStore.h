@@ -1,7 +1,9 @@
 #pragma once
 
 // The program's data files, opened by bare name in the working directory recorded
-// at start-up (whatever the process's current directory is by then).
+// at start-up (whatever the process's current directory is by then). A name may
+// also be a path below that directory ("BACKUP/x.log") or an absolute path (a
+// file the operator chose in a file dialog).
 
 #include "base/Status.h"
 
@@ -33,7 +35,12 @@ public:
     // either the old file or the new one, never a mixture.
     virtual Status replace(std::string_view name, std::string_view bytes) = 0;
 
-    // The working directory's path, for messages.
+    // Creates a folder; success when it exists afterwards.
+    virtual Status makeDirectory(std::string_view name) = 0;
+    // The name of the directory's entry that equals name ignoring case, if any.
+    virtual std::optional<std::string> findEntryIgnoringCase(std::string_view name) = 0;
+
+    // The working directory's path, for messages and as the start of file dialogs.
     virtual std::string directory() const = 0;
 };
 

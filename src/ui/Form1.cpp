@@ -1,10 +1,16 @@
 #include "ui/Form1.h"
 
 #include "platform/qt/QtText.h"
+#include "reports/AdifCountryTable.h"
+#include "reports/AdifExport.h"
+#include "reports/LogListClipboard.h"
+#include "ui/Form2.h"
 #include "ui/LineEditBinding.h"
 #include "ui/MainMenu.h"
 #include "ui/ScorePanelWidget.h"
+#include "ui/TextFileWindow.h"
 #include "ui/UiText.h"
+#include "ui/frmEditCon.h"
 #include "ui/frmStationID.h"
 
 #include <algorithm>
@@ -16,9 +22,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -66,8 +74,11 @@ const char* const kColumnHeadings[] = {"Rec#",      "Call", "SPC", "Cat",   "Nam
 
 } // namespace
 
-Form1::Form1(MainContext& context, SettingsStore& settings, QWidget* parent)
-    : QMainWindow(parent), c_(context), settings_(settings), logic_(context, *this) {
+Form1::Form1(MainContext& context, SettingsStore& settings, Clipboard& clipboard, Keyers keyers,
+             QWidget* parent)
+    : QMainWindow(parent), c_(context), settings_(settings), clipboard_(clipboard),
+      logic_(context, *this), keys_(context, logic_.entry(), keyers),
+      archive_(context.working, context.files, context.dialogs, context.clock, context.profile) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmark's Quorvane Log 1.5"));
     setMouseTracking(true);
@@ -107,6 +118,17 @@ Form1::Form1(MainContext& context, SettingsStore& settings, QWidget* parent)
     // Input is dropped while a key is held after a duplicate.
     qApp->installEventFilter(this);
     render();
+}
+
+Form1::~Form1() {
+    // Widgets losing the focus while the window is destroyed must not reach it.
+    qApp->removeEventFilter(this);
+    for (QLineEdit* edit : fields_) {
+        edit->removeEventFilter(this);
+    }
+    listView1_->removeEventFilter(this);
+    listView1_->viewport()->removeEventFilter(this);
+    label24_->removeEventFilter(this);
 }
 
 QWidget* Form1::buildTopLine() {
@@ -248,6 +270,14 @@ QWidget* Form1::buildListArea() {
     }
     listView1_->setHeaderLabels(headings);
     listView1_->setFocusPolicy(Qt::ClickFocus);
+    listView1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    listView1_->header()->setSectionsClickable(true);
+    listView1_->viewport()->installEventFilter(this);
+    listView1_->installEventFilter(this);
+    connect(listView1_->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { act([&] { logic_.headingClicked(column); }); });
+    connect(listView1_, &QTreeWidget::itemClicked, this,
+            [this] { act([&] { logic_.listClicked(); }); });
     grid->addWidget(listView1_, 1, 0, 1, 4);
 
     cmdList_ = new QPushButton(box);
@@ -260,11 +290,11 @@ QWidget* Form1::buildListArea() {
     grid->addWidget(cmdList_, 0, 1);
     cmdEdit_ = new QPushButton(QStringLiteral("Edit Contact"), box);
     cmdEdit_->setObjectName(QStringLiteral("cmdEdit"));
-    cmdEdit_->setEnabled(false);
+    connect(cmdEdit_, &QPushButton::clicked, this, [this] { editSelected(); });
     grid->addWidget(cmdEdit_, 0, 2);
     cmdDelete_ = new QPushButton(QStringLiteral("Delete Contact"), box);
     cmdDelete_->setObjectName(QStringLiteral("cmdDelete"));
-    cmdDelete_->setEnabled(false);
+    connect(cmdDelete_, &QPushButton::clicked, this, [this] { deleteSelected(); });
     grid->addWidget(cmdDelete_, 0, 3);
 
     auto* possible = new QLabel(QStringLiteral("Possible Duplicates"), box);
@@ -317,6 +347,25 @@ void Form1::connectMenu() {
         QApplication::exit(0);
     });
     on("mnuSetup", [this] { logic_.menuSetup(); });
+    on("mnuExport", [this] { logic_.menuExport(); });
+    on("mnuArchive", [this] { archive_.Archive(); });
+    on("mnuCabrillo", [this] {
+        Form2::run(this, c_.log(), c_.op, c_.profile, settings_, c_.dialogs, c_.beeper, c_.files);
+    });
+    on("mnuADIF", [this] {
+        ExportAdifFile(c_.dialogs, c_.beeper, c_.clock, c_.files,
+                       c_.shipped.read(AdifCountryTable::kFileName), c_.log(),
+                       fromQString(windowTitle()));
+    });
+    on("mnuCopy", [this] { copyListedItems(logic_.state().recent.rows, clipboard_); });
+    on("mnuRestore", [this] {
+        if (!archive_.Restore()) {
+            endProgram();
+        }
+    });
+    on("mnuReadHelp", [this] { showTextFile(helpWindow_, "Help", "help.txt"); });
+    on("mnuThirdParty",
+       [this] { showTextFile(thirdPartyWindow_, "Third Party Traffic", "thirdparty.txt"); });
     on("mnuDefaultCategory", [this] { logic_.menuDefaultCategory(); });
     on("mnuListPrevious", [this] { logic_.menuListPreviousContacts(); });
     on("mnuPostContest", [this] { logic_.menuPostContestMode(); });
@@ -339,6 +388,19 @@ template <typename F> void Form1::act(F&& f) {
     }
     f();
     render();
+}
+
+void Form1::showTextFile(TextFileWindow*& window, const char* title, const char* fileName) {
+    const FileContents text = c_.shipped.read(fileName);
+    if (text.error != FileContents::Error::None) {
+        c_.dialogs.messageBox(title, std::string(fileName) + " could not be read.",
+                              MessageButtons::Ok, MessageIcon::Warning);
+        return;
+    }
+    if (!window) {
+        window = new TextFileWindow(QLatin1String(title), this);
+    }
+    window->showText(text.bytes);
 }
 
 void Form1::endProgram() {
@@ -433,17 +495,7 @@ void Form1::renderOnce() {
     cmdEdit_->setVisible(s.editButtonsVisible);
     cmdDelete_->setVisible(s.editButtonsVisible);
 
-    listView1_->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(s.recent.rows.size()));
-    for (const ListRow& row : s.recent.rows) {
-        QStringList cols;
-        for (const std::string& col : row.columns) {
-            cols << toQString(col);
-        }
-        items << new QTreeWidgetItem(cols);
-    }
-    listView1_->addTopLevelItems(items);
+    renderList();
 
     scorePanel_->show(s.score);
 
@@ -468,6 +520,90 @@ void Form1::renderOnce() {
     }
 }
 
+void Form1::renderList() {
+    const RecentContacts& recent = logic_.state().recent;
+    if (recent.revision == shownListRevision_) {
+        return;
+    }
+    shownListRevision_ = recent.revision;
+    listView1_->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(recent.rows.size()));
+    for (const ListRow& row : recent.rows) {
+        QStringList cols;
+        for (const std::string& col : row.columns) {
+            cols << toQString(col);
+        }
+        items << new QTreeWidgetItem(cols);
+    }
+    listView1_->addTopLevelItems(items);
+    listView1_->header()->setSortIndicatorShown(recent.sortColumn >= 0);
+    if (recent.sortColumn >= 0) {
+        listView1_->header()->setSortIndicator(recent.sortColumn, Qt::AscendingOrder);
+    }
+}
+
+std::optional<std::size_t> Form1::selectedRecord() const {
+    const QTreeWidgetItem* item = listView1_->currentItem();
+    if (!item) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int k = item->text(0).toInt(&ok);
+    return ok && k > 0 ? std::optional<std::size_t>(static_cast<std::size_t>(k)) : std::nullopt;
+}
+
+void Form1::editSelected() {
+    const auto k = selectedRecord();
+    if (!k || *k > c_.log().size()) {
+        return;
+    }
+    const EditOutcome outcome =
+        frmEditCon::run(this, c_.log(), *k, c_.prefixes, c_.multipliers, c_.dialogs, c_.beeper);
+    act([&] {
+        const bool keep = logic_.editFinished(
+            *k, outcome.kind == EditOutcome::Kind::Saved ? &outcome.record : nullptr,
+            outcome.kind == EditOutcome::Kind::Delete);
+        if (!keep) {
+            endProgram();
+        }
+    });
+}
+
+void Form1::deleteSelected() {
+    const auto k = selectedRecord();
+    if (!k) {
+        return;
+    }
+    act([&] {
+        if (!logic_.cmdDelete_Click(*k)) {
+            endProgram();
+        }
+    });
+}
+
+bool Form1::dispatchKey(QKeyEvent* event) {
+    KeyDown down;
+    const int key = event->key();
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
+        down.code = keycodes::kF1 + (key - Qt::Key_F1);
+    } else if (key == Qt::Key_Up) {
+        down.code = keycodes::kUp;
+    } else if (key == Qt::Key_Down) {
+        down.code = keycodes::kDown;
+    } else if (key < 128) {
+        down.code = key; // letters and digits are their ASCII capitals
+    }
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    down.ctrl = mods.testFlag(Qt::ControlModifier);
+    down.shift = mods.testFlag(Qt::ShiftModifier);
+    down.alt = mods.testFlag(Qt::AltModifier);
+    const int ch = logicKeyOf(*event);
+    bool consumed = false;
+    act([&] { consumed = keys_.handle(down, ch < 0 ? keys::kNone : ch); });
+    return consumed;
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type t = event->type();
     if (logic_.state().inputBlocked &&
@@ -475,6 +611,26 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
          t == QEvent::MouseButtonRelease || t == QEvent::MouseButtonDblClick ||
          t == QEvent::ShortcutOverride)) {
         return true;
+    }
+    if (t == QEvent::KeyPress) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        // Keys of this window, not of the boxes it opens.
+        if (w && w->window() == this && isActiveWindow() &&
+            dispatchKey(static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
+    }
+    if (watched == listView1_->viewport() && t == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
+        !logic_.state().recent.rows.empty()) {
+        if (QTreeWidgetItem* item = listView1_->itemAt(static_cast<QMouseEvent*>(event)->pos())) {
+            listView1_->setCurrentItem(item);
+        }
+        editSelected();
+        return true;
+    }
+    if (watched == listView1_ && t == QEvent::FocusOut) {
+        act([&] { logic_.listClicked(); });
     }
     if (watched == label24_ && t == QEvent::MouseButtonRelease) {
         act([&] { logic_.bandLabelClicked(); });

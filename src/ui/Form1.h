@@ -1,12 +1,17 @@
 #pragma once
 
+#include "core/KeyDispatch.h"
 #include "core/MainWindow.h"
+#include "platform/Clipboard.h"
 #include "platform/SettingsStore.h"
+#include "reports/LogArchive.h"
 
 #include <array>
+#include <optional>
 
 #include <QMainWindow>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,6 +21,7 @@ class QTreeWidget;
 namespace qv {
 
 class LineEditBinding;
+class TextFileWindow;
 class MainMenu;
 class ScorePanelWidget;
 
@@ -24,7 +30,9 @@ class ScorePanelWidget;
 class Form1 : public QMainWindow, private StartupWindows {
     Q_OBJECT
 public:
-    Form1(MainContext& context, SettingsStore& settings, QWidget* parent = nullptr);
+    Form1(MainContext& context, SettingsStore& settings, Clipboard& clipboard, Keyers keyers,
+          QWidget* parent = nullptr);
+    ~Form1() override;
 
     // The start-up sequence. False when log.txt could not be read: the program must
     // end without touching anything else.
@@ -41,13 +49,22 @@ protected:
 private:
     // StartupWindows
     void showStationWindow() override;
-    void backupLog() override {}
+    void backupLog() override { archive_.Backup(); }
 
     QWidget* buildTopLine();
     QWidget* buildEntryLine();
     QWidget* buildListArea();
     void connectMenu();
     void bindField(EntryField field, QLineEdit* edit);
+    // The record number of the selected row of the list, if one is selected.
+    std::optional<std::size_t> selectedRecord() const;
+    void editSelected();
+    void deleteSelected();
+    // The main window's keyboard: every key of this window passes here first.
+    bool dispatchKey(QKeyEvent* event);
+    void renderList();
+    // "&Read Help File" and "&3Rd Party List": the text read whole into its window.
+    void showTextFile(TextFileWindow*& window, const char* title, const char* fileName);
 
     // Runs a logic call, then shows the state; a reload that failed ends the program.
     template <typename F> void act(F&& f);
@@ -58,7 +75,12 @@ private:
 
     MainContext& c_;
     SettingsStore& settings_;
+    Clipboard& clipboard_;
     MainWindow logic_;
+    KeyDispatch keys_;
+    LogArchive archive_;
+    TextFileWindow* helpWindow_ = nullptr;
+    TextFileWindow* thirdPartyWindow_ = nullptr;
 
     MainMenu* menu_ = nullptr;
     std::array<QLineEdit*, 6> fields_{};
@@ -92,6 +114,7 @@ private:
     QTimer* holdTimer_ = nullptr;
 
     std::uint32_t shownFocusRequest_ = 0;
+    std::uint64_t shownListRevision_ = ~std::uint64_t{0};
     bool rendering_ = false;
     bool dirty_ = false;
     bool ending_ = false;

@@ -22,18 +22,14 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     add(file, QStringLiteral("mnuNew"), QStringLiteral("&New"));
-    add(file, QStringLiteral("mnuArchive"), QStringLiteral("Archive Current &Log"))
-        ->setEnabled(false);
-    add(file, QStringLiteral("mnuRestore"), QStringLiteral("&Restore from Archive or Backup"))
-        ->setEnabled(false);
+    add(file, QStringLiteral("mnuArchive"), QStringLiteral("Archive Current &Log"));
+    add(file, QStringLiteral("mnuRestore"), QStringLiteral("&Restore from Archive or Backup"));
     add(file, QStringLiteral("mnuOpen"), QStringLiteral("&Open"))->setVisible(false);
     file->addSeparator();
-    add(file, QStringLiteral("mnuCabrillo"), QStringLiteral("&Write Cabrillo File"))
-        ->setEnabled(false);
-    add(file, QStringLiteral("mnuADIF"), QStringLiteral("Export &ADIF File"))->setEnabled(false);
+    add(file, QStringLiteral("mnuCabrillo"), QStringLiteral("&Write Cabrillo File"));
+    add(file, QStringLiteral("mnuADIF"), QStringLiteral("Export &ADIF File"));
     add(file, QStringLiteral("mnuExport"), QStringLiteral("E&xport"))->setVisible(false);
-    add(file, QStringLiteral("mnuCopy"), QStringLiteral("&Copy Listed Items to Clipboard"))
-        ->setEnabled(false);
+    add(file, QStringLiteral("mnuCopy"), QStringLiteral("&Copy Listed Items to Clipboard"));
     file->addSeparator();
     add(file, QStringLiteral("mnuExit"), QStringLiteral("&Exit"));
 
@@ -86,9 +82,8 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    add(help, QStringLiteral("mnuReadHelp"), QStringLiteral("&Read Help File"))->setEnabled(false);
-    add(help, QStringLiteral("mnuThirdParty"), QStringLiteral("&3Rd Party List"))
-        ->setEnabled(false);
+    add(help, QStringLiteral("mnuReadHelp"), QStringLiteral("&Read Help File"));
+    add(help, QStringLiteral("mnuThirdParty"), QStringLiteral("&3Rd Party List"));
 }
 
 QAction* MainMenu::action(const QString& name) const {

@@ -119,6 +119,11 @@ void frmStationID::keyTyped(StationControl field, int key) {
     }
 }
 
+frmStationID::~frmStationID() {
+    // Children losing the focus while the window is destroyed must not reach it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 void frmStationID::focusChanged(QWidget* now) {
     if (!now || now->window() != this || logic_.state().hidden) {
         return; // no focus, another window (a message box), or this one closing

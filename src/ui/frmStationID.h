@@ -28,6 +28,7 @@ public:
     // The window over logic that has been opened; it accepts on "Done" and rejects
     // on the close box.
     explicit frmStationID(StationWindow& logic, QWidget* parent = nullptr);
+    ~frmStationID() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

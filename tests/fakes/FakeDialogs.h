@@ -37,6 +37,33 @@ public:
         return a;
     }
 
+    std::deque<std::string> fileAnswers; // empty: Cancel
+
+    std::string saveFileName(const std::string& title, const std::string& startFolder,
+                             const std::string& defaultName, const std::string& filter) override {
+        shown.push_back({"save", title, startFolder + "|" + filter, defaultName,
+                         MessageButtons::OkCancel, MessageIcon::None});
+        return nextFile();
+    }
+    std::string openFileName(const std::string& title, const std::string& startFolder,
+                             const std::string& filter) override {
+        shown.push_back({"open",
+                         title,
+                         startFolder + "|" + filter,
+                         {},
+                         MessageButtons::OkCancel,
+                         MessageIcon::None});
+        return nextFile();
+    }
+    std::string nextFile() {
+        if (fileAnswers.empty()) {
+            return {};
+        }
+        std::string a = fileAnswers.front();
+        fileAnswers.pop_front();
+        return a;
+    }
+
     std::string inputBox(const std::string& title, const std::string& prompt,
                          const std::string& defaultAnswer) override {
         shown.push_back(

@@ -1,5 +1,7 @@
 #include "fakes/MemoryFileStore.h"
 
+#include <cctype>
+
 namespace qv::test {
 
 FileContents MemoryFileStore::read(std::string_view name) {
@@ -34,6 +36,40 @@ Status MemoryFileStore::replace(std::string_view name, std::string_view bytes) {
     ++writes;
     files[std::string(name)] = std::string(bytes);
     return Status::success();
+}
+
+Status MemoryFileStore::makeDirectory(std::string_view name) {
+    if (failWrites) {
+        return Status::failure("Permission denied");
+    }
+    folders.insert(std::string(name));
+    return Status::success();
+}
+
+std::optional<std::string> MemoryFileStore::findEntryIgnoringCase(std::string_view name) {
+    auto same = [&](const std::string& entry) {
+        if (entry.size() != name.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < entry.size(); ++i) {
+            if (std::tolower(static_cast<unsigned char>(entry[i])) !=
+                std::tolower(static_cast<unsigned char>(name[i]))) {
+                return false;
+            }
+        }
+        return true;
+    };
+    for (const auto& f : folders) {
+        if (same(f)) {
+            return f;
+        }
+    }
+    for (const auto& [file, bytes] : files) {
+        if (same(file)) {
+            return file;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace qv::test

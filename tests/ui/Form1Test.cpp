@@ -121,6 +121,58 @@ TEST(Form1, TimeOnAndOffShowTheOperatingTime) {
     EXPECT_EQ(h.label("lblDialog"), "Logged Off at 1/13/2007 14:23:10");
 }
 
+TEST(Form1, EditingARowOfTheListRewritesThatLine) {
+    MainWindowHarness h;
+    std::string logText;
+    for (const char* call : {"W1AW", "K2ABC", "N3XYZ"}) {
+        logText += std::string("\"") + call +
+                   "\",\"M\",\"John\",\"Anne\",\"CT\",\"2007/01/"
+                   "13\",\"14:10:00\",\"PH\",\"40\",10,\"\"\r\n";
+    }
+    h.dir.write("log.txt", logText);
+    ASSERT_TRUE(h.start());
+    auto* list = h.form->findChild<QTreeWidget*>("ListView1");
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    list->setCurrentItem(list->topLevelItem(1)); // record 2, K2ABC
+    EXPECT_EQ(list->topLevelItem(1)->text(0), "2");
+
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "frmEditCon" && w->isVisible()) {
+                auto* name = w->findChild<QLineEdit*>("txtEditSec");
+                name->setFocus();
+                name->selectAll();
+                for (QChar ch : QStringLiteral("zoe")) {
+                    QKeyEvent press(QEvent::KeyPress, ch.toUpper().unicode(), Qt::NoModifier,
+                                    QString(ch));
+                    QApplication::sendEvent(name, &press);
+                }
+                w->findChild<QPushButton*>("cmdDone")->click();
+            }
+        }
+    });
+    h.form->findChild<QPushButton*>("cmdEdit")->click();
+
+    std::string expected = logText;
+    expected.replace(expected.find("\"John\"", expected.find("K2ABC")), 6, "\"Zoe\"");
+    EXPECT_EQ(h.dir.read("log.txt"), expected);
+    EXPECT_EQ(list->topLevelItem(1)->text(4), "Zoe");
+}
+
+TEST(Form1, CtrlShortcutsTypeNothingAndEscClears) {
+    MainWindowHarness h;
+    ASSERT_TRUE(h.start());
+    h.form->findChild<QPushButton*>("cmdLogOn")->click();
+    h.typeText("W1AW");
+    h.key(Qt::Key_R, QStringLiteral("\x12"), Qt::ControlModifier);
+    EXPECT_EQ(h.field("txtCall")->text(), "W1AW");
+    h.key(Qt::Key_F10);
+    EXPECT_EQ(h.field("txtCall")->text(), "W1AW");
+    h.key(Qt::Key_Escape, QStringLiteral("\x1b"));
+    EXPECT_EQ(h.field("txtCall")->text(), "");
+    EXPECT_TRUE(h.field("txtCall")->hasFocus());
+}
+
 TEST(Form1, MenuTreeCaptionsAndHiddenItems) {
     MainWindowHarness h;
     ASSERT_TRUE(h.start());

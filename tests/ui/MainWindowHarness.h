@@ -11,6 +11,7 @@
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
 #include "platform/posix/PosixFileStore.h"
+#include "platform/qt/QtClipboard.h"
 #include "ui/Form1.h"
 
 #include <memory>
@@ -45,6 +46,11 @@ struct MainWindowHarness {
     NoVoiceNavigation voice;
     NoKeyerCallText keyer;
     NoBandMap bandMap;
+    NoShortcutWindows shortcutWindows;
+    NoVoiceKeyer voiceKeyer;
+    NoCwKeyer cwKeyer;
+    NoWinKeyer winKeyer;
+    QtClipboard clipboard;
     MainWindowState ui;
     MainContext context{ui,     working, op,    profile, prefs, prefixes, multipliers, clock,
                         beeper, dialogs, files, shipped, voice, keyer,    bandMap};
@@ -61,7 +67,8 @@ struct MainWindowHarness {
     // Starts the window; the station window that start-up opens is closed with "Done".
     bool start() {
         dir.write("Quorvpref.txt", formatPreferences(profile, prefs));
-        form = std::make_unique<Form1>(context, settings);
+        form = std::make_unique<Form1>(context, settings, clipboard,
+                                       Keyers{shortcutWindows, voiceKeyer, cwKeyer, winKeyer});
         QTimer::singleShot(0, [] {
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 if (w->objectName() == "frmStationID" && w->isVisible()) {
@@ -83,12 +90,12 @@ struct MainWindowHarness {
     }
 
     // Sends key presses to whichever widget has the focus, as the keyboard does.
-    void key(int qtKey, const QString& text = {}) {
+    void key(int qtKey, const QString& text = {}, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QWidget* target = QApplication::focusWidget();
         ASSERT_NE(target, nullptr) << "nothing has the focus";
-        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+        QKeyEvent press(QEvent::KeyPress, qtKey, mods, text);
         QApplication::sendEvent(target, &press);
-        QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, text);
+        QKeyEvent release(QEvent::KeyRelease, qtKey, mods, text);
         QApplication::sendEvent(target, &release);
         QApplication::processEvents();
     }

@@ -1,8 +1,11 @@
 #include "platform/posix/PosixFileStore.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,7 +79,43 @@ std::string PosixFileStore::currentDirectory() {
 }
 
 std::string PosixFileStore::pathOf(std::string_view name) const {
+    if (!name.empty() && name.front() == '/') {
+        return std::string(name);
+    }
     return directory_ + "/" + std::string(name);
+}
+
+Status PosixFileStore::makeDirectory(std::string_view name) {
+    const std::string path = pathOf(name);
+    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) {
+        return Status::failure(describe("cannot create " + std::string(name), errno));
+    }
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        return Status::failure(std::string(name) + " is not a folder");
+    }
+    return Status::success();
+}
+
+std::optional<std::string> PosixFileStore::findEntryIgnoringCase(std::string_view name) {
+    DIR* dir = ::opendir(directory_.c_str());
+    if (!dir) {
+        return std::nullopt;
+    }
+    std::optional<std::string> found;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view entryName = entry->d_name;
+        if (entryName.size() == name.size() &&
+            std::equal(entryName.begin(), entryName.end(), name.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) ==
+                       std::tolower(static_cast<unsigned char>(b));
+            })) {
+            found = std::string(entryName);
+            break;
+        }
+    }
+    ::closedir(dir);
+    return found;
 }
 
 FileContents PosixFileStore::read(std::string_view name) {

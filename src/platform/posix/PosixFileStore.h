@@ -17,6 +17,8 @@ public:
     bool exists(std::string_view name) override;
     Status append(std::string_view name, std::string_view bytes) override;
     Status replace(std::string_view name, std::string_view bytes) override;
+    Status makeDirectory(std::string_view name) override;
+    std::optional<std::string> findEntryIgnoringCase(std::string_view name) override;
     std::string directory() const override { return directory_; }
 
     // The current directory of the process, recorded at start-up as the working

@@ -2,6 +2,7 @@
 
 #include "platform/qt/QtText.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -40,7 +41,33 @@ QMessageBox::Icon qtIcon(MessageIcon i) {
     return QMessageBox::NoIcon;
 }
 
+// "Log Files (*.log) | *.log" -> "Log Files (*.log)": Qt reads the pattern from
+// the description's brackets.
+QString qtFilter(const std::string& filter) {
+    const auto bar = filter.find('|');
+    return toQString(bar == std::string::npos ? filter : filter.substr(0, bar)).trimmed();
+}
+
+// Paths are handed to the logic as they are (UTF-8 on this system).
+std::string pathText(const QString& path) {
+    return path.toStdString();
+}
+
 } // namespace
+
+std::string QtDialogs::saveFileName(const std::string& title, const std::string& startFolder,
+                                    const std::string& defaultName, const std::string& filter) {
+    const QString start =
+        QString::fromStdString(startFolder) + QLatin1Char('/') + toQString(defaultName);
+    return pathText(
+        QFileDialog::getSaveFileName(parent_, toQString(title), start, qtFilter(filter)));
+}
+
+std::string QtDialogs::openFileName(const std::string& title, const std::string& startFolder,
+                                    const std::string& filter) {
+    return pathText(QFileDialog::getOpenFileName(
+        parent_, toQString(title), QString::fromStdString(startFolder), qtFilter(filter)));
+}
 
 MessageAnswer QtDialogs::messageBox(const std::string& title, const std::string& text,
                                     MessageButtons buttons, MessageIcon icon) {

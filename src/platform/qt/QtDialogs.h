@@ -15,6 +15,10 @@ public:
                              MessageButtons buttons, MessageIcon icon) override;
     std::string inputBox(const std::string& title, const std::string& prompt,
                          const std::string& defaultAnswer) override;
+    std::string saveFileName(const std::string& title, const std::string& startFolder,
+                             const std::string& defaultName, const std::string& filter) override;
+    std::string openFileName(const std::string& title, const std::string& startFolder,
+                             const std::string& filter) override;
 
 private:
     QWidget* parent_ = nullptr;

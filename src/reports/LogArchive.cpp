@@ -1,0 +1,106 @@
+#include "reports/LogArchive.h"
+
+#include "core/LogFileFormat.h"
+
+#include <cstdio>
+
+namespace qv {
+
+std::string backupFileName(const DateTime& t) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d%02d%02d%02d%02d.log", t.year(), t.month(), t.day(),
+                  t.hour(), t.minute());
+    return buf;
+}
+
+std::string archiveDefaultName(const std::string& ownCall, const DateTime& t) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", t.year(), t.month(), t.day());
+    return ownCall + buf + ".log";
+}
+
+bool LogArchive::Backup() {
+    const std::size_t count = working_.log().size();
+    if (count == 0 || count == working_.backupReference()) {
+        return false;
+    }
+    std::string folder = files_.findEntryIgnoringCase(kBackupFolder).value_or("");
+    if (folder.empty()) {
+        folder = kBackupFolder;
+        if (!files_.makeDirectory(folder)) {
+            return false;
+        }
+    }
+    const FileContents log = files_.read(LogFile::kName);
+    if (log.error != FileContents::Error::None) {
+        return false;
+    }
+    return files_.replace(folder + "/" + backupFileName(clock_.localNow()), log.bytes).ok();
+}
+
+void LogArchive::Archive() {
+    dialogs_.messageBox("Archive Information",
+                        "This function is used to create a permanent copy of your currently open "
+                        "log file.  To open your log file at a later date, click File > Restore "
+                        "from Archive or Backup.",
+                        MessageButtons::Ok, MessageIcon::Information);
+    const std::string target = dialogs_.saveFileName(
+        "Archive Current Log", files_.directory(),
+        archiveDefaultName(profile_.ownCall, clock_.localNow()), kLogFilesFilter);
+    if (target.empty()) {
+        return;
+    }
+    const FileContents log = files_.read(LogFile::kName);
+    Status copied = log.error == FileContents::Error::None
+                        ? files_.replace(target, log.bytes)
+                        : Status::failure(std::string(LogFile::kName) + ": " + log.reason);
+    if (!copied) {
+        dialogs_.messageBox("Error Archiving Log", copied.message(), MessageButtons::Ok,
+                            MessageIcon::Critical);
+    }
+}
+
+bool LogArchive::Restore() {
+    dialogs_.messageBox(
+        "Opening Archived Data Information",
+        "This action will open an archived log or backup file and creates a working file called "
+        "log.txt.  If you make any changes to your archived data that you would like to "
+        "permanently save, before you click File > New to start a new contest, be sure to click "
+        "File > Archive to save your changes.",
+        MessageButtons::Ok, MessageIcon::Information);
+    if (!working_.log().empty() &&
+        dialogs_.messageBox("Are your sure?",
+                            "Are you sure that you want to open an archived log?  This action "
+                            "will clear and replace existing QSO data.",
+                            MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes) {
+        return true;
+    }
+    const std::string source = dialogs_.openFileName("Restore from Archive or Backup",
+                                                     files_.directory(), kLogFilesFilter);
+    if (source.empty()) {
+        return true;
+    }
+    const FileContents archived = files_.read(source);
+    if (archived.error != FileContents::Error::None) {
+        dialogs_.messageBox("Error Restoring Log",
+                            archived.reason.empty() ? "File not found" : archived.reason,
+                            MessageButtons::Ok, MessageIcon::Critical);
+        return true;
+    }
+    // A file that would not load as a log is refused before it replaces log.txt,
+    // so the working log survives; the program then ends as for any unreadable log.
+    if (!parseLog(archived.bytes, ContestLog::kCapacity).ok) {
+        dialogs_.messageBox(WorkingLog::kFileErrorTitle, WorkingLog::kFileErrorText,
+                            MessageButtons::Ok, MessageIcon::Critical);
+        return false;
+    }
+    // The copy replaces log.txt whole or not at all; the archive is only read.
+    if (Status copied = files_.replace(LogFile::kName, archived.bytes); !copied) {
+        dialogs_.messageBox("Error Restoring Log", copied.message(), MessageButtons::Ok,
+                            MessageIcon::Critical);
+        return true;
+    }
+    return working_.LoadLog();
+}
+
+} // namespace qv

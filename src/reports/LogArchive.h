@@ -1,0 +1,48 @@
+#pragma once
+
+// Copies of the working log: the automatic backup in the "BACKUP" folder, an
+// archive under a name the operator chooses, and a restore of either over
+// log.txt.
+
+#include "core/StationProfile.h"
+#include "core/WorkingLog.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/FileStore.h"
+
+#include <string>
+
+namespace qv {
+
+inline constexpr const char* kBackupFolder = "BACKUP";
+inline constexpr const char* kLogFilesFilter = "Log Files (*.log) | *.log";
+
+// "yyyymmddhhnn.log" for the local time of the backup.
+std::string backupFileName(const DateTime& local);
+// The own call, the local date "yyyy-mm-dd" and ".log": W1AW2026-12-08.log.
+std::string archiveDefaultName(const std::string& ownCall, const DateTime& local);
+
+class LogArchive {
+public:
+    LogArchive(WorkingLog& working, FileStore& files, Dialogs& dialogs, Clock& clock,
+               const StationProfile& profile)
+        : working_(working), files_(files), dialogs_(dialogs), clock_(clock), profile_(profile) {}
+
+    // The backup copy, when the log holds contacts and their number changed since
+    // it was read; failures are silent. True when a copy was made.
+    bool Backup();
+    // "Archive Current &Log".
+    void Archive();
+    // "&Restore from Archive or Backup"; false when the restored file could not be
+    // read (the "File Error" path: the program must end).
+    bool Restore();
+
+private:
+    WorkingLog& working_;
+    FileStore& files_;
+    Dialogs& dialogs_;
+    Clock& clock_;
+    const StationProfile& profile_;
+};
+
+} // namespace qv
