@@ -2,6 +2,7 @@
 // logic and shown in the window's list widget; and deleting a contact (rewrite
 // and reload of log.txt, synced).
 
+#include "BenchFakes.h"
 #include "SampleLog.h"
 #include "core/LogFileFormat.h"
 #include "core/RecentContacts.h"
@@ -59,30 +60,12 @@ void BM_RebuildAllRowsIntoTheListWidget(benchmark::State& st) {
 }
 BENCHMARK(BM_RebuildAllRowsIntoTheListWidget)->Unit(benchmark::kMillisecond);
 
-class SilentDialogs : public Dialogs {
-public:
-    MessageAnswer messageBox(const std::string&, const std::string&, MessageButtons,
-                             MessageIcon) override {
-        return MessageAnswer::Ok;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    std::string saveFileName(const std::string&, const std::string&, const std::string&,
-                             const std::string&) override {
-        return {};
-    }
-    std::string openFileName(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-};
-
 void BM_DeleteContact(benchmark::State& st) {
     std::string pattern = (std::filesystem::temp_directory_path() / "qvlist-XXXXXX").string();
     const std::string dir = ::mkdtemp(pattern.data());
     const std::string text = *formatLog(bench::sampleLog(ContestLog::kCapacity, kEnd));
     PosixFileStore files(dir, true);
-    SilentDialogs dialogs;
+    bench::SilentDialogs dialogs;
     ContestLog log;
     OperatingState state;
     MultiplierTable table;

@@ -1,5 +1,6 @@
 // The log paths with a full 11000-contact log: load, rates, append and rewrite.
 
+#include "BenchFakes.h"
 #include "SampleLog.h"
 #include "core/LogFileFormat.h"
 #include "core/TimeStats.h"
@@ -15,30 +16,12 @@
 namespace qv {
 namespace {
 
-class SilentDialogs : public Dialogs {
-public:
-    MessageAnswer messageBox(const std::string&, const std::string&, MessageButtons,
-                             MessageIcon) override {
-        return MessageAnswer::Ok;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    std::string saveFileName(const std::string&, const std::string&, const std::string&,
-                             const std::string&) override {
-        return {};
-    }
-    std::string openFileName(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-};
-
 const DateTime kEnd = *DateTime::fromFields(2007, 1, 14, 18, 0, 0);
 
 struct Fixture {
     std::string dir;
     PosixFileStore files;
-    SilentDialogs dialogs;
+    bench::SilentDialogs dialogs;
     ContestLog log;
     OperatingState state;
     MultiplierTable table;

@@ -2,6 +2,7 @@
 // duplicates, prefix lookup, state update) and Mains, without painting and
 // without the disk sync.
 
+#include "BenchFakes.h"
 #include "SampleLog.h"
 #include "core/LogFileFormat.h"
 #include "core/MainWindow.h"
@@ -16,33 +17,12 @@
 namespace qv {
 namespace {
 
-class SilentDialogs : public Dialogs {
-public:
-    MessageAnswer messageBox(const std::string&, const std::string&, MessageButtons buttons,
-                             MessageIcon) override {
-        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    std::string saveFileName(const std::string&, const std::string&, const std::string&,
-                             const std::string&) override {
-        return {};
-    }
-    std::string openFileName(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-};
 class StillClock : public Clock {
 public:
     DateTime now = *DateTime::fromFields(2007, 1, 14, 13, 0, 0);
     DateTime localNow() override { return now; }
     DateTime utcNow() override { return now.addSeconds(5 * 3600); }
     std::uint32_t milliseconds() override { return 0; }
-};
-class NoBeep : public Beeper {
-public:
-    void beep() override {}
 };
 class NoWindows : public StartupWindows {
 public:
@@ -58,8 +38,8 @@ struct Station {
     PosixFileStore data{QV_DATA_DIR};
     ShippedFiles shipped{files, {&data}};
     StillClock clock;
-    NoBeep beeper;
-    SilentDialogs dialogs;
+    bench::NoBeep beeper;
+    bench::SilentDialogs dialogs;
     ContestLog log;
     OperatingState op;
     MultiplierTable multipliers;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/EditContactWindow.h"
+#include "ui/ControlTable.h"
 
 #include <array>
 #include <optional>
@@ -48,7 +49,7 @@ private:
     QWidget*& widgetOf(EditControl control);
 
     EditContactWindow& logic_;
-    std::array<QWidget*, 12> controls_{}; // by EditControl
+    ControlTable<EditControl, 12> controls_;
     std::vector<LineEditBinding*> bindings_;
     QLabel* lblDupe_ = nullptr;
     QLabel* lblSpcInvalid_ = nullptr;

@@ -155,23 +155,15 @@ void frmStationID::render() {
 // Only after the logic moved the focus: a box's own edits happen during focus
 // changes, when the logic has not heard of the new focus yet.
 void frmStationID::showFocus() {
-    QWidget* focus = widgetOf(logic_.state().focus);
-    if (focus && QApplication::focusWidget() != focus) {
-        focus->setFocus(Qt::OtherFocusReason);
-    }
+    controls_.focus(logic_.state().focus);
 }
 
 std::optional<StationControl> frmStationID::controlOf(const QWidget* widget) const {
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (controls_[i] == widget) {
-            return static_cast<StationControl>(i);
-        }
-    }
-    return std::nullopt;
+    return controls_.find(widget);
 }
 
 QWidget*& frmStationID::widgetOf(StationControl control) {
-    return controls_[static_cast<std::size_t>(control)];
+    return controls_[control];
 }
 
 } // namespace qv

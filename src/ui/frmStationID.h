@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/StationWindow.h"
+#include "ui/ControlTable.h"
 
 #include <array>
 #include <optional>
@@ -45,7 +46,7 @@ private:
     QWidget*& widgetOf(StationControl control);
 
     StationWindow& logic_;
-    std::array<QWidget*, 11> controls_{}; // by StationControl
+    ControlTable<StationControl, 11> controls_;
     std::vector<LineEditBinding*> bindings_;
 };
 
