@@ -77,7 +77,7 @@ const char* const kColumnHeadings[] = {"Rec#",      "Call", "SPC", "Cat",   "Nam
 Form1::Form1(MainContext& context, SettingsStore& settings, Clipboard& clipboard, Keyers keyers,
              QWidget* parent)
     : QMainWindow(parent), c_(context), settings_(settings), clipboard_(clipboard),
-      logic_(context, *this), keys_(context, logic_.entry(), keyers),
+      logic_(context, *this), keyers_(keyers), keys_(context, logic_.entry(), keyers),
       archive_(context.working, context.files, context.dialogs, context.clock, context.profile) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Velmark's Quorvane Log 1.5"));
@@ -670,6 +670,12 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // Keyboard CW still being sent keeps the window open; the operator closes again.
+    keyers_.cw.clearBuffer();
+    if (!ending_ && keyers_.cw.sending()) {
+        event->ignore();
+        return;
+    }
     if (!ending_) {
         logic_.closing();
     }

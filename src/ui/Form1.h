@@ -77,6 +77,7 @@ private:
     SettingsStore& settings_;
     Clipboard& clipboard_;
     MainWindow logic_;
+    Keyers keyers_;
     KeyDispatch keys_;
     LogArchive archive_;
     TextFileWindow* helpWindow_ = nullptr;
