@@ -36,10 +36,6 @@
 namespace qv {
 namespace {
 
-constexpr EntryField kFields[] = {EntryField::Call,        EntryField::Spc,
-                                  EntryField::Category,    EntryField::Name,
-                                  EntryField::PostConTime, EntryField::PostConDate};
-
 std::size_t indexOf(EntryField f) {
     return static_cast<std::size_t>(f);
 }
@@ -49,15 +45,6 @@ QString colourStyle(Colour c) {
         .arg(redOf(c))
         .arg(greenOf(c))
         .arg(blueOf(c));
-}
-
-// A label that shows a value: the screen reader says the value, and its caption
-// is the description.
-QLabel* valueLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setAccessibleDescription(QLatin1String(caption));
-    return l;
 }
 
 void showValue(QLabel* label, const QString& text) {
@@ -131,191 +118,6 @@ Form1::~Form1() {
     label24_->removeEventFilter(this);
 }
 
-QWidget* Form1::buildTopLine() {
-    auto* box = new QWidget(this);
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto caption = [&](const char* text) { row->addWidget(new QLabel(QLatin1String(text), box)); };
-
-    auto* band = new QLabel(QStringLiteral("Band"), box);
-    band->setObjectName(QStringLiteral("lblBand"));
-    row->addWidget(band);
-    label24_ = valueLabel(box, "Label24", "Band");
-    label24_->setToolTip(QStringLiteral("Click to change modes."));
-    label24_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14pt;"));
-    label24_->installEventFilter(this);
-    row->addWidget(label24_);
-    row->addSpacing(20);
-
-    caption("UTC");
-    lblutctime_ = valueLabel(box, "lblutctime", "UTC");
-    row->addWidget(lblutctime_);
-    caption("Local");
-    lblCurTime_ = valueLabel(box, "lblCurTime", "Local time");
-    row->addWidget(lblCurTime_);
-    label16_ = valueLabel(box, "Label16", "AM or PM");
-    row->addWidget(label16_);
-    caption("Operating Time");
-    lblttrack_ = valueLabel(box, "lblttrack", "Operating Time");
-    row->addWidget(lblttrack_);
-    row->addStretch(1);
-
-    cmdLogOn_ = new QPushButton(box);
-    cmdLogOn_->setObjectName(QStringLiteral("cmdLogOn"));
-    cmdLogOn_->setToolTip(QStringLiteral("Records On/Off times and controls duration clock."));
-    cmdLogOn_->setFocusPolicy(Qt::TabFocus);
-    connect(cmdLogOn_, &QPushButton::clicked, this,
-            [this] { act([&] { logic_.cmdLogOn_Click(); }); });
-    row->addWidget(cmdLogOn_);
-    return box;
-}
-
-QWidget* Form1::buildEntryLine() {
-    auto* box = new QWidget(this);
-    auto* outer = new QVBoxLayout(box);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto* grid = new QGridLayout();
-    outer->addLayout(grid);
-
-    // Own station above the received exchange: call, SPC, category, name.
-    label2_ = valueLabel(box, "Label2", "Your call");
-    label25_ = valueLabel(box, "Label25", "Your SPC");
-    label1_ = valueLabel(box, "Label1", "Your category");
-    label4_ = valueLabel(box, "Label4", "Your name");
-    QLabel* own[] = {label2_, label25_, label1_, label4_};
-    for (int i = 0; i < 4; ++i) {
-        own[i]->setStyleSheet(QStringLiteral("font-weight: bold;"));
-        grid->addWidget(own[i], 0, i);
-    }
-    const char* captions[] = {"Call", "SPC", "Cat", "Name", "Time", "Date"};
-    const char* names[] = {"txtCall", "txtCntry",       "txtRSTR",
-                           "txtSec",  "txtPostConTime", "txtPostConDate"};
-    const int stretch[] = {3, 4, 1, 3, 1, 2};
-    for (int i = 0; i < 6; ++i) {
-        auto* cap = new QLabel(QLatin1String(captions[i]), box);
-        grid->addWidget(cap, 1, i);
-        auto* edit = new QLineEdit(box);
-        edit->setObjectName(QLatin1String(names[i]));
-        edit->setAccessibleName(QLatin1String(captions[i]));
-        QFont f = edit->font();
-        f.setPointSize(f.pointSize() + 4);
-        edit->setFont(f);
-        grid->addWidget(edit, 2, i);
-        grid->setColumnStretch(i, stretch[i]);
-        bindField(kFields[i], edit);
-        if (i == 4) {
-            postTimeCaption_ = cap;
-        } else if (i == 5) {
-            postDateCaption_ = cap;
-        }
-    }
-    setTabOrder(fields_[0], fields_[1]);
-    setTabOrder(fields_[1], fields_[2]);
-    setTabOrder(fields_[2], fields_[3]);
-    setTabOrder(fields_[3], fields_[4]);
-    setTabOrder(fields_[4], fields_[5]);
-
-    auto* geo = new QHBoxLayout();
-    outer->addLayout(geo);
-    auto pair = [&](const char* caption, QLabel*& target, const char* name) {
-        geo->addWidget(new QLabel(QLatin1String(caption), box));
-        target = valueLabel(box, name, caption);
-        target->setMinimumWidth(50);
-        geo->addWidget(target);
-    };
-    pair("Continent", label19_, "Label19");
-    pair("Bearing", label22_, "Label22");
-    pair("Miles", label23_, "Label23");
-    label3_ = new QLabel(QStringLiteral("New"), box);
-    label3_->setObjectName(QStringLiteral("Label3"));
-    label3_->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    geo->addWidget(label3_);
-    geo->addStretch(1);
-    auto* clear = new QPushButton(QStringLiteral("&Clear"), box);
-    clear->setObjectName(QStringLiteral("cmdClear"));
-    clear->setFocusPolicy(Qt::TabFocus);
-    connect(clear, &QPushButton::clicked, this,
-            [this] { act([&] { logic_.entry().cmdClear_Click(); }); });
-    geo->addWidget(clear);
-
-    lblDialog_ = valueLabel(box, "lblDialog", "Status");
-    lblDialog_->setAutoFillBackground(true);
-    lblDialog_->setMinimumHeight(28);
-    QFont f = lblDialog_->font();
-    f.setPointSize(f.pointSize() + 2);
-    f.setBold(true);
-    lblDialog_->setFont(f);
-    outer->addWidget(lblDialog_);
-    return box;
-}
-
-QWidget* Form1::buildListArea() {
-    auto* box = new QWidget(this);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-
-    auto* recent = new QLabel(QStringLiteral("Recent Contacts"), box);
-    recent->setObjectName(QStringLiteral("lblRecentContacts"));
-    grid->addWidget(recent, 0, 0);
-    listView1_ = new QTreeWidget(box);
-    listView1_->setObjectName(QStringLiteral("ListView1"));
-    listView1_->setAccessibleName(QStringLiteral("Recent Contacts"));
-    listView1_->setToolTip(QStringLiteral("Click record to edit or delete."));
-    listView1_->setRootIsDecorated(false);
-    listView1_->setUniformRowHeights(true);
-    listView1_->setColumnCount(9);
-    QStringList headings;
-    for (const char* h : kColumnHeadings) {
-        headings << QLatin1String(h);
-    }
-    listView1_->setHeaderLabels(headings);
-    listView1_->setFocusPolicy(Qt::ClickFocus);
-    listView1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    listView1_->header()->setSectionsClickable(true);
-    listView1_->viewport()->installEventFilter(this);
-    listView1_->installEventFilter(this);
-    connect(listView1_->header(), &QHeaderView::sectionClicked, this,
-            [this](int column) { act([&] { logic_.headingClicked(column); }); });
-    connect(listView1_, &QTreeWidget::itemClicked, this,
-            [this] { act([&] { logic_.listClicked(); }); });
-    grid->addWidget(listView1_, 1, 0, 1, 4);
-
-    cmdList_ = new QPushButton(box);
-    cmdList_->setObjectName(QStringLiteral("cmdList"));
-    cmdList_->setToolTip(
-        QStringLiteral("List all or last 20 contacts (Listing all will slow the program)"));
-    cmdList_->setFocusPolicy(Qt::TabFocus);
-    connect(cmdList_, &QPushButton::clicked, this,
-            [this] { act([&] { logic_.cmdList_Click(); }); });
-    grid->addWidget(cmdList_, 0, 1);
-    cmdEdit_ = new QPushButton(QStringLiteral("Edit Contact"), box);
-    cmdEdit_->setObjectName(QStringLiteral("cmdEdit"));
-    connect(cmdEdit_, &QPushButton::clicked, this, [this] { editSelected(); });
-    grid->addWidget(cmdEdit_, 0, 2);
-    cmdDelete_ = new QPushButton(QStringLiteral("Delete Contact"), box);
-    cmdDelete_->setObjectName(QStringLiteral("cmdDelete"));
-    connect(cmdDelete_, &QPushButton::clicked, this, [this] { deleteSelected(); });
-    grid->addWidget(cmdDelete_, 0, 3);
-
-    auto* possible = new QLabel(QStringLiteral("Possible Duplicates"), box);
-    possible->setObjectName(QStringLiteral("lblPossDup"));
-    grid->addWidget(possible, 2, 0);
-    cmdDup_ = new QPushButton(box);
-    cmdDup_->setObjectName(QStringLiteral("cmdDup"));
-    cmdDup_->setToolTip(
-        QStringLiteral("Displaying partial dupes slows the program on older pc's."));
-    cmdDup_->setFocusPolicy(Qt::TabFocus);
-    connect(cmdDup_, &QPushButton::clicked, this,
-            [this] { act([&] { logic_.dupes().cmdDup_Click(); }); });
-    grid->addWidget(cmdDup_, 2, 1);
-    lblDupe_ = valueLabel(box, "lblDupe", "Possible Duplicates");
-    lblDupe_->setAutoFillBackground(true);
-    lblDupe_->setMinimumHeight(22);
-    grid->addWidget(lblDupe_, 3, 0, 1, 4);
-    grid->setColumnStretch(0, 1);
-    return box;
-}
-
 void Form1::bindField(EntryField field, QLineEdit* edit) {
     const std::size_t i = indexOf(field);
     fields_[i] = edit;
@@ -380,14 +182,6 @@ void Form1::connectMenu() {
         connect(menu_->action(name), &QAction::triggered, this,
                 [this, band](bool) { act([&] { logic_.selectBand(band); }); });
     }
-}
-
-template <typename F> void Form1::act(F&& f) {
-    if (ending_) {
-        return;
-    }
-    f();
-    render();
 }
 
 void Form1::showTextFile(TextFileWindow*& window, const char* title, const char* fileName) {
@@ -641,12 +435,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             continue;
         }
         if (t == QEvent::FocusIn) {
-            act([&] { logic_.entry().entered(kFields[i]); });
+            act([&] { logic_.entry().entered(kEntryFields[i]); });
         } else if (t == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             // Menus and other windows take the focus only for a moment.
             if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
-                act([&] { logic_.entry().left(kFields[i]); });
+                act([&] { logic_.entry().left(kEntryFields[i]); });
             }
         }
     }

@@ -47,6 +47,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The entry fields in tab order, as the widgets and bindings are kept.
+    static constexpr std::array<EntryField, 6> kEntryFields = {
+        EntryField::Call, EntryField::Spc,         EntryField::Category,
+        EntryField::Name, EntryField::PostConTime, EntryField::PostConDate};
+
     // StartupWindows
     void showStationWindow() override;
     void backupLog() override { archive_.Backup(); }
@@ -120,5 +125,13 @@ private:
     bool dirty_ = false;
     bool ending_ = false;
 };
+
+template <typename F> void Form1::act(F&& f) {
+    if (ending_) {
+        return;
+    }
+    f();
+    render();
+}
 
 } // namespace qv
