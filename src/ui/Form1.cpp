@@ -47,6 +47,13 @@ QString colourStyle(Colour c) {
         .arg(blueOf(c));
 }
 
+// Style sheets are costly to apply; the window is shown after every key.
+void setStyleIfChanged(QWidget* w, const QString& style) {
+    if (w->styleSheet() != style) {
+        w->setStyleSheet(style);
+    }
+}
+
 void showValue(QLabel* label, const QString& text) {
     if (label->text() != text) {
         label->setText(text);
@@ -263,12 +270,14 @@ void Form1::renderOnce() {
     postDateCaption_->setVisible(s.postContestMode);
 
     showValue(lblDialog_, toQString(s.lblDialog));
-    lblDialog_->setStyleSheet(colourStyle(s.lblDialogBack));
+    setStyleIfChanged(lblDialog_, colourStyle(s.lblDialogBack));
     showValue(lblDupe_, toQString(s.lblDupe));
-    QFont dupeFont = lblDupe_->font();
-    dupeFont.setPointSize(s.lblDupeSmall ? 8 : 9);
-    lblDupe_->setFont(dupeFont);
-    lblDupe_->setStyleSheet(s.lblDupeTeal ? colourStyle(kStatusTeal) : QString());
+    if (const int points = s.lblDupeSmall ? 8 : 9; lblDupe_->font().pointSize() != points) {
+        QFont dupeFont = lblDupe_->font();
+        dupeFont.setPointSize(points);
+        lblDupe_->setFont(dupeFont);
+    }
+    setStyleIfChanged(lblDupe_, s.lblDupeTeal ? colourStyle(kStatusTeal) : QString());
 
     showValue(label2_, toQString(s.label2));
     showValue(label25_, toQString(s.label25));

@@ -27,8 +27,10 @@ QLabel* valueLabel(const char* objectName, const QString& caption, QWidget* pare
 }
 
 void setValue(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->setAccessibleName(text);
+    if (label->text() != text) {
+        label->setText(text);
+        label->setAccessibleName(text);
+    }
 }
 
 QString styleFor(Colour c) {
@@ -158,15 +160,22 @@ void ScorePanelWidget::show(const ScorePanelView& view) {
     setValue(usCanCaption_, captionText(view.usCanCaption));
     setValue(dxCaption_, toQString(view.dxCaption));
 
-    QStringList names;
-    for (const auto& name : view.dxList) {
-        names << toQString(name);
+    // The panel is shown after every event; only what changed is redrawn.
+    if (!shownDxList_ || *shownDxList_ != view.dxList) {
+        QStringList names;
+        for (const auto& name : view.dxList) {
+            names << toQString(name);
+        }
+        dxList_->clear();
+        dxList_->addItems(names);
+        shownDxList_ = view.dxList;
     }
-    dxList_->clear();
-    dxList_->addItems(names);
-
     for (std::size_t i = 0; i < multipliers_.size(); ++i) {
-        multipliers_[i]->setStyleSheet(styleFor(view.multipliers[i].background));
+        const Colour background = view.multipliers[i].background;
+        if (!shownColours_[i] || *shownColours_[i] != background) {
+            multipliers_[i]->setStyleSheet(styleFor(background));
+            shownColours_[i] = background;
+        }
         multipliers_[i]->setProperty("worked", view.multipliers[i].worked);
     }
 }

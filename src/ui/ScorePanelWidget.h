@@ -3,6 +3,9 @@
 #include "core/ScorePanel.h"
 
 #include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include <QWidget>
 
@@ -41,6 +44,8 @@ private:
     QLabel* dxCaption_ = nullptr;
     QListWidget* dxList_ = nullptr;
     std::array<QLabel*, MultiplierTable::kSize> multipliers_{};
+    std::optional<std::vector<std::string>> shownDxList_;
+    std::array<std::optional<Colour>, MultiplierTable::kSize> shownColours_{};
 };
 
 } // namespace qv
