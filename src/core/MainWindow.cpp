@@ -50,7 +50,7 @@ Status MainWindow::startupSteps(bool& fatal) {
     ui.label3Visible = false;
     c_.setStatus("Select a band and click Log \"Time On\" below!");
     ui.partialDupesOn = true;
-    c_.refreshScore();
+    c_.refreshScore(); // zeros, also when a later step stops the start-up
 
     if (Status s = readPreferences(c_.files, c_.profile, c_.prefs); !s) {
         return s;

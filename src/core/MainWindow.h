@@ -35,7 +35,6 @@ public:
     MainWindowState& state() { return c_.ui; }
     EntryLine& entry() { return entry_; }
     DupChecker& dupes() { return dupes_; }
-    OperatingClock& operatingClock() { return clock_; }
 
     enum class Started {
         Ready,   // every step ran

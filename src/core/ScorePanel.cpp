@@ -34,9 +34,4 @@ void showRates(ScorePanelView& view, const std::optional<QsoRates>& rates) {
     view.rateLastTwentyMinutes = std::to_string(rates->lastTwentyMinutes);
 }
 
-void refreshRates(ScorePanelView& view, const ContestLog& log, const DateTime& localNow,
-                  float utcOffsetHours) {
-    showRates(view, TimeStats(log, utcFromLocal(localNow, utcOffsetHours)));
-}
-
 } // namespace qv

@@ -47,8 +47,4 @@ void Labeldisplay(ScorePanelView& view, const ContestLog& log, const OperatingSt
 // The rate labels; left as they are when the rates could not be computed.
 void showRates(ScorePanelView& view, const std::optional<QsoRates>& rates);
 
-// Recomputes the rates at the local time shifted to UTC by the profile's offset.
-void refreshRates(ScorePanelView& view, const ContestLog& log, const DateTime& localNow,
-                  float utcOffsetHours);
-
 } // namespace qv

@@ -3,12 +3,27 @@
 // The widgets of a dialog by the logic's control enumeration, both ways.
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 
 #include <QApplication>
 #include <QWidget>
 
 namespace qv {
+
+// The tab order through the widgets, in the order given.
+template <typename Range> void setTabChain(const Range& widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous) {
+            QWidget::setTabOrder(previous, w);
+        }
+        previous = w;
+    }
+}
+inline void setTabChain(std::initializer_list<QWidget*> widgets) {
+    setTabChain<std::initializer_list<QWidget*>>(widgets);
+}
 
 template <typename Control, std::size_t N> class ControlTable {
 public:

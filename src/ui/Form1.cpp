@@ -40,27 +40,6 @@ std::size_t indexOf(EntryField f) {
     return static_cast<std::size_t>(f);
 }
 
-QString colourStyle(Colour c) {
-    return QStringLiteral("background-color: rgb(%1,%2,%3);")
-        .arg(redOf(c))
-        .arg(greenOf(c))
-        .arg(blueOf(c));
-}
-
-// Style sheets are costly to apply; the window is shown after every key.
-void setStyleIfChanged(QWidget* w, const QString& style) {
-    if (w->styleSheet() != style) {
-        w->setStyleSheet(style);
-    }
-}
-
-void showValue(QLabel* label, const QString& text) {
-    if (label->text() != text) {
-        label->setText(text);
-        label->setAccessibleName(text);
-    }
-}
-
 // The design's column widths in 1/9600 of the window width.
 constexpr int kColumnWidths[] = {550, 900, 920, 430, 725, 900, 430, 370, 725};
 const char* const kColumnHeadings[] = {"Rec#",      "Call", "SPC", "Cat",   "Name",
@@ -270,14 +249,14 @@ void Form1::renderOnce() {
     postDateCaption_->setVisible(s.postContestMode);
 
     showValue(lblDialog_, toQString(s.lblDialog));
-    setStyleIfChanged(lblDialog_, colourStyle(s.lblDialogBack));
+    setStyleIfChanged(lblDialog_, backgroundStyle(s.lblDialogBack));
     showValue(lblDupe_, toQString(s.lblDupe));
     if (const int points = s.lblDupeSmall ? 8 : 9; lblDupe_->font().pointSize() != points) {
         QFont dupeFont = lblDupe_->font();
         dupeFont.setPointSize(points);
         lblDupe_->setFont(dupeFont);
     }
-    setStyleIfChanged(lblDupe_, s.lblDupeTeal ? colourStyle(kStatusTeal) : QString());
+    setStyleIfChanged(lblDupe_, s.lblDupeTeal ? backgroundStyle(kStatusTeal) : QString());
 
     showValue(label2_, toQString(s.label2));
     showValue(label25_, toQString(s.label25));

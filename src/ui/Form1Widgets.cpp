@@ -1,7 +1,9 @@
 // The widgets of the main window and their layout.
 
+#include "ui/ControlTable.h"
 #include "ui/Form1.h"
 #include "ui/LineEditBinding.h"
+#include "ui/UiText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -107,11 +109,7 @@ QWidget* Form1::buildEntryLine() {
             postDateCaption_ = cap;
         }
     }
-    setTabOrder(fields_[0], fields_[1]);
-    setTabOrder(fields_[1], fields_[2]);
-    setTabOrder(fields_[2], fields_[3]);
-    setTabOrder(fields_[3], fields_[4]);
-    setTabOrder(fields_[4], fields_[5]);
+    setTabChain(fields_);
 
     auto* geo = new QHBoxLayout();
     outer->addLayout(geo);

@@ -26,18 +26,8 @@ QLabel* valueLabel(const char* objectName, const QString& caption, QWidget* pare
     return label;
 }
 
-void setValue(QLabel* label, const QString& text) {
-    if (label->text() != text) {
-        label->setText(text);
-        label->setAccessibleName(text);
-    }
-}
-
 QString styleFor(Colour c) {
-    return QStringLiteral("background-color: rgb(%1,%2,%3); border: 1px solid #808080;")
-        .arg(redOf(c))
-        .arg(greenOf(c))
-        .arg(blueOf(c));
+    return backgroundStyle(c) + QStringLiteral(" border: 1px solid #808080;");
 }
 
 // Call-area groups of the multiplier table, in table order.
@@ -151,14 +141,14 @@ QWidget* ScorePanelWidget::buildDxList() {
 }
 
 void ScorePanelWidget::show(const ScorePanelView& view) {
-    setValue(totalContacts_, toQString(view.totalContacts));
-    setValue(totalMultipliers_, toQString(view.totalMultipliers));
-    setValue(totalPoints_, toQString(view.totalPoints));
-    setValue(totalScore_, toQString(view.totalScore));
-    setValue(rate60_, toQString(view.rateLastHour));
-    setValue(rate20_, toQString(view.rateLastTwentyMinutes));
-    setValue(usCanCaption_, captionText(view.usCanCaption));
-    setValue(dxCaption_, toQString(view.dxCaption));
+    showValue(totalContacts_, toQString(view.totalContacts));
+    showValue(totalMultipliers_, toQString(view.totalMultipliers));
+    showValue(totalPoints_, toQString(view.totalPoints));
+    showValue(totalScore_, toQString(view.totalScore));
+    showValue(rate60_, toQString(view.rateLastHour));
+    showValue(rate20_, toQString(view.rateLastTwentyMinutes));
+    showValue(usCanCaption_, captionText(view.usCanCaption));
+    showValue(dxCaption_, toQString(view.dxCaption));
 
     // The panel is shown after every event; only what changed is redrawn.
     if (!shownDxList_ || *shownDxList_ != view.dxList) {

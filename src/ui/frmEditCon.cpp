@@ -3,6 +3,8 @@
 #include "platform/qt/QtText.h"
 #include "ui/LineEditBinding.h"
 
+#include <vector>
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -74,15 +76,13 @@ frmEditCon::frmEditCon(EditContactWindow& logic, QWidget* parent) : QDialog(pare
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    QWidget* previous = nullptr;
+    std::vector<QWidget*> tabOrder;
     for (const EditControl field : kEditFieldOrder) {
-        if (previous) {
-            setTabOrder(previous, widgetOf(field));
-        }
-        previous = widgetOf(field);
+        tabOrder.push_back(widgetOf(field));
     }
-    setTabOrder(previous, widgetOf(EditControl::cmdDone));
-    setTabOrder(widgetOf(EditControl::cmdDone), widgetOf(EditControl::cmdDeleteDupe));
+    tabOrder.push_back(widgetOf(EditControl::cmdDone));
+    tabOrder.push_back(widgetOf(EditControl::cmdDeleteDupe));
+    setTabChain(tabOrder);
 
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusChanged(now); });

@@ -3,6 +3,8 @@
 #include "platform/qt/QtText.h"
 #include "ui/LineEditBinding.h"
 
+#include <vector>
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -65,15 +67,13 @@ frmStationID::frmStationID(StationWindow& logic, QWidget* parent) : QDialog(pare
     layout->addLayout(grid);
     layout->addLayout(buttons);
 
-    QWidget* previous = nullptr;
+    std::vector<QWidget*> tabOrder;
     for (const StationControl field : kStationFieldOrder) {
-        if (previous) {
-            setTabOrder(previous, widgetOf(field));
-        }
-        previous = widgetOf(field);
+        tabOrder.push_back(widgetOf(field));
     }
-    setTabOrder(previous, widgetOf(StationControl::Command1));
-    setTabOrder(widgetOf(StationControl::Command1), widgetOf(StationControl::Command2));
+    tabOrder.push_back(widgetOf(StationControl::Command1));
+    tabOrder.push_back(widgetOf(StationControl::Command2));
+    setTabChain(tabOrder);
 
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { focusChanged(now); });
