@@ -7,11 +7,16 @@ Writes, into the output directory:
   COPYING.country-data where the data comes from and its licence
 
 The source is the "big" cty.csv of the country-files project as packaged by
-Debian (hamradio-files).  Only plain prefixes are used: exact calls and the
-per-prefix zone/position overrides are left out, so every prefix carries its
-entity's own values.  The prefix table is reduced to the prefixes that change
-the longest-prefix-match answer, which keeps it small without changing any
-lookup result.
+Debian (hamradio-files).  Prefixes and exact calls ("=4U1UN") both become
+entries of the prefix table; an exact call is then matched like a prefix, so it
+also answers for longer calls that begin with it.  Some entities (United
+Nations HQ, Bouvet, Scarborough Reef, ...) are known only by exact calls.  The
+per-alias zone and position overrides are left out, so every entry carries its
+entity's own values.  The table is reduced to the entries that change the
+longest-prefix-match answer, which keeps it small without changing any lookup
+result.  The source has far more exact calls than the table's 2500 lines can
+hold; build_prefix_table says which are kept.  ADIFCnt.txt lists every DXCC
+entity of the source.
 
 Output is deterministic: the same input gives byte-identical files.
 """
@@ -41,6 +46,11 @@ RENAMED = {
 # position, continent or offset; we use the entity's values throughout.
 OVERRIDE_RE = re.compile(r"[(\[<{~].*$")
 PREFIX_RE = re.compile(r"[A-Z0-9/]+")
+# Pseudo-calls that carry the release ("=VERSION", "=VER20230502").
+VERSION_CALL_RE = re.compile(r"VER(SION|\d{8})")
+
+# The program reads at most this many prefix-table lines.
+TABLE_CAPACITY = 2500
 
 EOL = b"\r\n"
 
@@ -72,7 +82,7 @@ def text_item(text):
 
 class Entity:
     __slots__ = ("name", "dxcc", "continent", "lon", "lat", "cq", "itu",
-                 "utc", "prefixes", "wae_only", "label")
+                 "utc", "prefixes", "calls", "wae_only", "label")
 
 
 def read_entities(path):
@@ -106,13 +116,16 @@ def read_entities(path):
             if not aliases.endswith(";"):
                 raise DataError(f"{path}:{lineno}: alias list does not end in ';'")
             e.prefixes = []
+            e.calls = []
             for alias in aliases[:-1].split():
-                if alias.startswith("="):
-                    continue  # exact call, not a prefix
-                p = OVERRIDE_RE.sub("", alias).upper()
+                exact = alias.startswith("=")
+                p = OVERRIDE_RE.sub("", alias[1:] if exact else alias).upper()
                 if not PREFIX_RE.fullmatch(p):
                     raise DataError(f"{path}:{lineno}: odd prefix {alias!r}")
-                e.prefixes.append(p)
+                if not exact:
+                    e.prefixes.append(p)
+                elif not VERSION_CALL_RE.fullmatch(p):
+                    e.calls.append(p)
             entities.append(e)
     if not entities:
         raise DataError(f"{path}: no entities")
@@ -123,7 +136,8 @@ def dxcc_entities(entities):
     """Entities that are DXCC entities in their own right.
 
     WAE-only entities share the DXCC number of their parent (IT9 -> Italy);
-    their prefixes are left out so they resolve to the parent entity.
+    their prefixes and exact calls are left out so they resolve to the parent
+    entity (which lists their exact calls again).
     """
     numbers = {e.dxcc for e in entities if not e.wae_only}
     kept = []
@@ -141,7 +155,45 @@ def display_name(e):
     return name
 
 
-def build_prefix_table(entities):
+def working_call(call):
+    """The part of a call the program looks up: the part after the first '/'
+    when it is short enough to be a location (W1AW/KH6 -> KH6), otherwise the
+    whole call (W1AW/P, F/W1AW)."""
+    slash = call.find("/")
+    if slash < 0:
+        return call
+    n = len(call) - (slash + 1)
+    if 1 < n < len(call) / 2:
+        return call[slash + 1:]
+    return call
+
+
+def longest_entry(kept, text, longest):
+    """The entity of the longest entry of kept, at most `longest` characters,
+    that text starts with; None without one."""
+    for n in range(min(longest, len(text)), 0, -1):
+        e = kept.get(text[:n])
+        if e is not None:
+            return e
+    return None
+
+
+def reduce_entries(owner):
+    """The entries that change the longest-prefix answer.
+
+    Shortest first, so every shorter entry is settled before a longer one is
+    judged.  An entry is redundant when the longest kept entry it starts with
+    already names the same country; dropping it changes no answer.
+    """
+    kept = {}
+    for p in sorted(owner, key=lambda s: (len(s), s)):
+        parent = longest_entry(kept, p, len(p) - 1)
+        if parent is None or display_name(parent) != display_name(owner[p]):
+            kept[p] = owner[p]
+    return kept
+
+
+def prefix_owners(entities):
     owner = {}
     for e in entities:
         for p in e.prefixes:
@@ -152,23 +204,126 @@ def build_prefix_table(entities):
                       f"keeping {prev.label}", file=sys.stderr)
                 continue
             owner[p] = e
+    return owner
 
-    # Shortest first, so every shorter prefix is settled before a longer one
-    # is judged.  A prefix is redundant when the longest kept prefix it
-    # starts with already names the same country.
-    kept = {}
-    for p in sorted(owner, key=lambda s: (len(s), s)):
-        name = display_name(owner[p])
-        parent = None
-        for n in range(len(p) - 1, 0, -1):
-            if p[:n] in kept:
-                parent = kept[p[:n]]
-                break
-        if parent is None or display_name(parent) != name:
-            kept[p] = owner[p]
 
+def call_owners(entities, prefixes):
+    """The exact calls that can become entries of their own.
+
+    One entry answers for the call and every longer call, so where a call is
+    also a prefix the prefix keeps the entry (EF6 is a Spanish call, but EF6
+    also starts every Balearic call).  Two kinds of call could never be
+    chosen: one the program looks up by its location part instead
+    (W3ASA/KC4 -> KC4), and a KG4 call of more than five characters, which
+    the program takes for the USA whatever the table says.
+    """
+    owner = {}
+    for e in entities:
+        for c in e.calls:
+            if working_call(c) != c or c in prefixes:
+                continue
+            if c.startswith("KG4") and len(c) > 5:
+                continue
+            prev = owner.get(c)
+            if prev is not None and prev is not e:
+                print(f"warning: call {c} in both {prev.label} and {e.label}; "
+                      f"keeping {prev.label}", file=sys.stderr)
+                continue
+            owner[c] = e
+    return owner
+
+
+def spot_lookup_scans_every_entry(size):
+    """Whether the program's DX-spot lookup can reach every entry of a table
+    of this size.  It starts its scan at the single-precision position
+    size * (c - 64) / 26 (c the code of the call's first character, 'A' for
+    a digit) and steps by whole numbers, rounding each position half to even:
+    a start ending in .5 (an odd size, for calls beginning with M) reaches
+    only every other entry, and a start whose fraction is .5 or more stops
+    its scan down the digit blocks at entry 2."""
+    return size % 2 == 0 and size % 26 < 13
+
+
+def pad_for_spot_lookup(kept, prefixes):
+    """kept with as few prefixes the reduction dropped as bring it to a size
+    the DX-spot lookup scans completely.  A dropped prefix names the same
+    country as the longest kept entry it starts with, so it changes no answer.
+    """
+    spare = sorted((p for p in prefixes if p not in kept), key=lambda s: (len(s), s))
+    padded = dict(kept)
+    for p in spare:
+        if spot_lookup_scans_every_entry(len(padded)):
+            break
+        padded[p] = prefixes[p]
+    return padded
+
+
+def sorted_table(kept):
     # Byte order keeps each first-character block together and ascending.
     return [(p, kept[p]) for p in sorted(kept, key=lambda s: s.encode("ascii"))]
+
+
+def build_prefix_table(entities):
+    """The reduced table of prefixes and exact calls, at most TABLE_CAPACITY
+    lines.
+
+    cty.csv lists far more exact calls than the table can hold; most of them
+    are residents whose call names a neighbouring entity of the same
+    administration (KL7 calls in the lower 48, R1 calls in Siberia, G calls in
+    Wales), a few are the stations of a place that has few calls of its own
+    (KC4AAA at the South Pole, R1FJL on Franz Josef Land, 4U1UN).  So:
+
+    - the calls of an entity that no prefix reaches are always kept;
+    - a call that already gets its own entity from the prefixes is kept (it
+      costs a line only where a shorter kept call would take it elsewhere);
+    - the others are grouped by the entity the prefixes give, the entity of
+      the call, and whether the call has a '/' (a portable or guest form):
+      a few stations at a place stand out from hundreds of residents and
+      visitors.  Groups are taken smallest first, every group of one size
+      together, up to the largest size that keeps the table within its
+      capacity, counting the few dropped prefixes that may be put back for
+      the DX-spot lookup's sake (pad_for_spot_lookup).
+    """
+    prefixes = prefix_owners(entities)
+    calls = call_owners(entities, prefixes)
+    base = reduce_entries(prefixes)
+    reached = {display_name(e) for e in base.values()}
+
+    always = {}
+    groups = {}
+    for c, e in calls.items():
+        answer = longest_entry(base, c, len(c))
+        name = display_name(e)
+        if name not in reached or (answer is not None and display_name(answer) == name):
+            always[c] = e
+        else:
+            key = (display_name(answer) if answer else "", name, "/" in c)
+            groups.setdefault(key, []).append(c)
+
+    owner = dict(prefixes)
+    owner.update(always)
+    kept, cut = None, 0
+    for size in [0] + sorted({len(g) for g in groups.values()}):
+        trial = dict(owner)
+        for g in groups.values():
+            if len(g) <= size:
+                trial.update((c, calls[c]) for c in g)
+        padded = pad_for_spot_lookup(reduce_entries(trial), prefixes)
+        if len(padded) > TABLE_CAPACITY:
+            break
+        kept, cut = padded, size
+    if kept is None or not spot_lookup_scans_every_entry(len(kept)):
+        raise DataError(f"prefix table too large (at most {TABLE_CAPACITY} lines "
+                        f"at a size the DX-spot lookup scans completely)")
+
+    named = {display_name(e) for e in kept.values()}
+    lost = [e.label for e in entities if display_name(e) not in named]
+    if lost:
+        raise DataError(f"entities without a reachable entry: {' '.join(lost)}")
+    left_out = sum(len(g) for g in groups.values() if len(g) > cut)
+    print(f"exact calls: groups of up to {cut} kept, {left_out} calls in larger "
+          f"groups left out")
+    return sorted_table(kept)
 
 
 def encode_line(items):
@@ -189,9 +344,9 @@ def prefix_lines(table):
         ])
 
 
-def country_lines(table):
+def country_lines(entities):
     numbers = {}
-    for _, e in table:
+    for e in entities:
         name = display_name(e)
         if numbers.setdefault(name, e.dxcc) != e.dxcc:
             raise DataError(f"country name {name!r} used for entities "
@@ -265,8 +420,6 @@ def main(argv=None):
         raw = args.input.read_text(encoding="utf-8")
         entities = dxcc_entities(read_entities(args.input))
         table = build_prefix_table(entities)
-        if len(table) >= 2500:
-            raise DataError(f"prefix table unexpectedly large ({len(table)} lines)")
         notice = copyright_notice(args.copyright)
     except (OSError, DataError) as exc:
         print(f"make_country_data: {exc}", file=sys.stderr)
@@ -274,10 +427,10 @@ def main(argv=None):
 
     args.outdir.mkdir(parents=True, exist_ok=True)
     write_bytes(args.outdir / "arrlpre2.txt", prefix_lines(table))
-    countries = write_bytes(args.outdir / "ADIFCnt.txt", country_lines(table))
+    countries = write_bytes(args.outdir / "ADIFCnt.txt", country_lines(entities))
     write_bytes(args.outdir / "COPYING.country-data",
                 [copying_text(notice, find_version(raw)).encode("utf-8")])
-    print(f"{len(table)} prefixes, {countries.count(EOL)} countries -> {args.outdir}")
+    print(f"{len(table)} entries, {countries.count(EOL)} countries -> {args.outdir}")
     return 0
 
 

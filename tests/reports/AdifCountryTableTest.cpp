@@ -1,6 +1,12 @@
 #include "reports/AdifCountryTable.h"
 
+#include "base/ItemSyntax.h"
 #include "platform/posix/PosixFileStore.h"
+
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +39,68 @@ TEST(AdifCountryTable, ShippedTableHasTheHomeEntities) {
     for (const auto& c : cases) {
         EXPECT_EQ(t.dxccOf(c.country), c.dxcc) << c.country;
     }
+}
+
+// The entities cty.csv knows only by exact calls (4U1UN, 3Y0J, ...).
+TEST(AdifCountryTable, ShippedTableHasTheEntitiesWithoutPrefixes) {
+    PosixFileStore data(QV_DATA_DIR);
+    const FileContents file = data.read(AdifCountryTable::kFileName);
+    ASSERT_EQ(file.error, FileContents::Error::None);
+    AdifCountryTable t;
+    ASSERT_TRUE(t.load(file.bytes).ok());
+    const struct {
+        const char* country;
+        std::int64_t dxcc;
+    } cases[] = {
+        {"United Nations HQ", 289}, {"ITU HQ", 117},
+        {"Mount Athos", 180},       {"Heard Island", 111},
+        {"Macquarie Island", 153},  {"Bouvet", 24},
+        {"Peter 1 Island", 199},    {"South Orkney Islands", 238},
+        {"Rotuma Island", 460},     {"Conway Reef", 489},
+        {"Minami Torishima", 177},  {"North Cook Islands", 191},
+        {"Clipperton Island", 36},  {"Austral Islands", 508},
+        {"Marquesas Islands", 509}, {"Chesterfield Islands", 512},
+        {"Ducie Island", 513},      {"Swains Island", 515},
+        {"Scarborough Reef", 506},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(t.dxccOf(c.country), c.dxcc) << c.country;
+    }
+}
+
+// Against the country files themselves, where hamradio-files is installed: every
+// entity number of cty.csv has a record.
+TEST(AdifCountryTable, ShippedTableHasEveryEntityOfTheCountryFiles) {
+    PosixFileStore source("/usr/share/hamradio-files");
+    const FileContents cty = source.read("cty.csv");
+    if (cty.error != FileContents::Error::None) {
+        GTEST_SKIP() << "no /usr/share/hamradio-files/cty.csv";
+    }
+    PosixFileStore data(QV_DATA_DIR);
+    const FileContents file = data.read(AdifCountryTable::kFileName);
+    ASSERT_EQ(file.error, FileContents::Error::None);
+    std::set<std::int64_t> numbers;
+    ItemReader reader(file.bytes);
+    std::vector<Item> items;
+    while (reader.nextLine(items) == ItemReader::Result::Line) {
+        ASSERT_EQ(items.size(), 2u);
+        numbers.insert(static_cast<std::int64_t>(itemNumber(items[1]).value_or(0)));
+    }
+    // label,name,entity number,... one entity a line; no field is quoted.
+    std::istringstream lines(cty.bytes);
+    std::string line;
+    std::size_t entities = 0;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string label, name, number;
+        if (!std::getline(fields, label, ',') || !std::getline(fields, name, ',') ||
+            !std::getline(fields, number, ',')) {
+            continue;
+        }
+        ++entities;
+        EXPECT_TRUE(numbers.count(std::stoll(number))) << label << " " << name;
+    }
+    EXPECT_GT(entities, 300u);
 }
 
 TEST(AdifCountryTable, RecordForms) {
