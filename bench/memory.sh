@@ -3,28 +3,45 @@
 # /usr/bin/time on a virtual X server: the start-up boxes are answered from the
 # keyboard (Done in the station window, Yes to "Open existing log?"), then the
 # program runs a few seconds with the log loaded and is stopped.
+#
+# Only the processes started here are signalled, by their PIDs; every wait has a
+# deadline, and a window that never appears fails the script.
 set -euo pipefail
-build=${1:?build directory}
-dir=$(mktemp -d)
-display=:$((80 + RANDOM % 9))
-Xvfb "$display" -screen 0 1400x900x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$dir"' EXIT
+build=$(cd "${1:?build directory}" && pwd)
+program=$build/quorvane-log
+name=memory.sh
+source "$(dirname "$0")/xvfb-session.sh"
+
+[ -x "$program" ] || fail "$program is not built"
 "$build/bench/make_sample_log" "$dir"
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-(cd "$dir" && exec /usr/bin/time -v -o "$dir/time.txt" "$OLDPWD/$build/quorvane-log") \
-    >/dev/null 2>&1 &
-runner=$!
-until xdotool search --onlyvisible --name "Amateur Station" >/dev/null 2>&1; do sleep 0.05; done
+start_xvfb
+
+(cd "$dir" && exec /usr/bin/time -v -o "$dir/time.txt" "$program") >/dev/null 2>&1 &
+timer=$!
+watched=$timer
+# The program is the child of time; it is the process to stop, so that time
+# lives on to write its report. time ends by itself once the program has.
+wait_for "program started under time" pgrep -P "$timer"
+app=$(pgrep -P "$timer")
+pids=("$app" "$timer" "${pids[@]}")
+
+wait_for "station window" xdotool search --onlyvisible --name "Amateur Station"
 sleep 0.5
 xdotool key Return
-until xdotool search --onlyvisible --name "Open existing log" >/dev/null 2>&1; do sleep 0.05; done
+wait_for "\"Open existing log?\" box" xdotool search --onlyvisible --name "Open existing log"
 sleep 0.5
 xdotool key Return
+wait_for "main window (the log did not load)" xdotool search --onlyvisible --name "Quorvane Log 1.5"
 sleep 3
-loaded=$(xdotool search --onlyvisible --name "Quorvane Log 1.5" | wc -l)
-pkill -TERM -x quorvane-log || true
-wait $runner 2>/dev/null || true
+
+watched=
+stop "$app"
+deadline=$((SECONDS + limit))
+while kill -0 "$timer" 2>/dev/null; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "/usr/bin/time did not end after the program"
+    sleep 0.1
+done
+wait "$timer" 2>/dev/null || true
 kb=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$dir/time.txt")
-echo "Peak memory with 11000 contacts loaded: $((kb / 1024)) MB (${kb} kB; main window shown: $loaded)"
+[ -n "$kb" ] || fail "/usr/bin/time wrote no peak memory: $(cat "$dir/time.txt")"
+echo "Peak memory with 11000 contacts loaded: $((kb / 1024)) MB (${kb} kB)"

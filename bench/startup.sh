@@ -1,24 +1,31 @@
 #!/usr/bin/env bash
 # Wall time from starting the program to its first shown window (the station
-# window of the start-up sequence), on a virtual X server with a full log.
+# window of the start-up sequence), on a virtual X server with a full log. Each
+# run starts in a fresh working directory holding only the log.
+#
+# Only the processes started here are signalled, by their PIDs; every wait has a
+# deadline, and a window that never appears fails the script.
 set -euo pipefail
-build=${1:?build directory}
-dir=$(mktemp -d)
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1400x900x24 >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$dir"' EXIT
-"$build/bench/make_sample_log" "$dir"
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+build=$(cd "${1:?build directory}" && pwd)
+program=$build/quorvane-log
+name=startup.sh
+source "$(dirname "$0")/xvfb-session.sh"
+
+[ -x "$program" ] || fail "$program is not built"
+start_xvfb
+
 for run in 1 2 3; do
+    work=$dir/run$run
+    mkdir "$work"
+    "$build/bench/make_sample_log" "$work"
     start=$(date +%s%N)
-    (cd "$dir" && exec "$OLDPWD/$build/quorvane-log") >/dev/null 2>&1 &
+    (cd "$work" && exec "$program") >/dev/null 2>&1 &
     app=$!
-    until xdotool search --onlyvisible --name "Amateur Station" >/dev/null 2>&1; do sleep 0.01; done
+    watched=$app
+    pids=("$app" "${pids[@]}")
+    wait_for "station window in run $run" xdotool search --onlyvisible --name "Amateur Station"
     end=$(date +%s%N)
-    kill $app 2>/dev/null || true
-    wait $app 2>/dev/null || true
-    ms=$(((end - start) / 1000000))
-    echo "Start-up to the first window, run $run: ${ms} ms"
+    watched=
+    stop "$app"
+    echo "Start-up to the first window, run $run: $(((end - start) / 1000000)) ms"
 done

@@ -12,6 +12,34 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
+// The ASCII text of each byte 0x80..0xFF, the one table behind foldToAscii. The
+// single and double guillemets become quotes rather than '<' and '>', which
+// delimit ADIF tags.
+// clang-format off
+constexpr std::array<std::string_view, 128> kAsciiFold = {
+    // 0x80: euro, (unassigned), low-9 quote, f with hook, low-9 double quote,
+    // ellipsis, daggers, circumflex, per mille, S caron, single guillemet, OE,
+    // (unassigned), Z caron, (unassigned)
+    "?", "?", "'", "f", "\"", "...", "?", "?", "^", "?", "S", "'", "OE", "?", "Z", "?",
+    // 0x90: (unassigned), curly single and double quotes, bullet, en and em dash,
+    // tilde, trade mark, s caron, single guillemet, oe, (unassigned), z caron,
+    // Y diaeresis
+    "?", "'", "'", "\"", "\"", "?", "-", "-", "~", "?", "s", "'", "oe", "?", "z", "Y",
+    // 0xA0: no-break space, symbols, guillemet, soft hyphen
+    " ", "?", "?", "?", "?", "?", "?", "?", "?", "?", "?", "\"", "?", "-", "?", "?",
+    // 0xB0: symbols, guillemet, fractions, inverted question mark
+    "?", "?", "?", "?", "?", "?", "?", "?", "?", "?", "?", "\"", "?", "?", "?", "?",
+    // 0xC0: capital letters with diacritics, AE
+    "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I", "I",
+    // 0xD0: eth, N tilde, O, multiplication sign, O stroke, U, Y acute, thorn, sharp s
+    "D", "N", "O", "O", "O", "O", "O", "?", "O", "U", "U", "U", "U", "Y", "TH", "ss",
+    // 0xE0: small letters with diacritics, ae
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i", "i",
+    // 0xF0: eth, n tilde, o, division sign, o stroke, u, y acute, thorn, y diaeresis
+    "d", "n", "o", "o", "o", "o", "o", "?", "o", "u", "u", "u", "u", "y", "th", "y",
+};
+// clang-format on
+
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
@@ -169,6 +197,20 @@ std::string toUpper(std::string_view text) {
     std::string out(text);
     for (char& c : out) {
         c = toUpper(c);
+    }
+    return out;
+}
+
+std::string foldToAscii(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out.push_back(c);
+        } else {
+            out.append(kAsciiFold[b - 0x80]);
+        }
     }
     return out;
 }

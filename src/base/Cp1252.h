@@ -39,6 +39,15 @@ std::string toUpper(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 bool startsWithIgnoreCase(std::string_view text, std::string_view prefix);
 
+// Plain ASCII for a file format that allows nothing else (ADIF text fields). Bytes
+// below 0x80 pass unchanged; each byte above maps through one table in Cp1252.cpp:
+// accented letters to their base letter, the ligatures and sharp s to two letters
+// (\xC6 "AE", \xE6 "ae", \x8C "OE", \x9C "oe", \xDF "ss", thorn "TH"/"th"),
+// typographic quotes, dashes, the ellipsis and the no-break space to their ASCII
+// forms, and everything else (currency, symbols, unassigned bytes) to "?". The
+// result may be longer than the input.
+std::string foldToAscii(std::string_view text);
+
 // Leading and trailing blanks (spaces and tabs) removed.
 std::string_view trimBlanks(std::string_view text);
 

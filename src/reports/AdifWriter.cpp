@@ -67,15 +67,16 @@ AdifPlace adifPlace(std::string_view call, std::string_view spc) {
 }
 
 std::string adifField(std::string_view name, std::string_view value, bool date) {
+    const std::string ascii = foldToAscii(value);
     std::string out = "<";
     out.append(name);
     out.push_back(':');
-    out.append(std::to_string(value.size()));
+    out.append(std::to_string(ascii.size()));
     if (date) {
         out.append(":d");
     }
     out.push_back('>');
-    out.append(value);
+    out.append(ascii);
     return out;
 }
 
@@ -96,7 +97,7 @@ std::string adifHeader(std::string_view programTitle, std::string_view exportedO
     out.append("<EOH>");
     out.append(kCrLf);
     out.append(kCrLf);
-    return out;
+    return foldToAscii(out);
 }
 
 std::string adifRecord(const ContactRecord& contact, const AdifCountryTable& countries,

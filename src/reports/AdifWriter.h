@@ -1,8 +1,10 @@
 #pragma once
 
 // The ADIF export for general station logbooks: a text header, then two lines per
-// contact in length-prefixed fields and "<eor>". Text is Windows-1252 and lengths
-// count its characters; lines end with CR LF.
+// contact in length-prefixed fields and "<eor>". The file is plain ASCII, as ADIF
+// text fields must be: the log's Windows-1252 text is folded (foldToAscii, "Jos\xE9"
+// -> "Jose") and each field's length is the byte count of the folded value. Lines
+// end with CR LF.
 
 #include "core/ContactRecord.h"
 #include "reports/AdifCountryTable.h"
@@ -32,10 +34,11 @@ struct AdifPlace {
 // Canada otherwise; a longer SPC is the country's name.
 AdifPlace adifPlace(std::string_view call, std::string_view spc);
 
-// "<Name:length>value", with ":d" after the length for a date.
+// "<Name:length>value" with the value folded to ASCII and length its byte count;
+// ":d" after the length for a date.
 std::string adifField(std::string_view name, std::string_view value, bool date = false);
 
-// The header down to the empty line after "<EOH>".
+// The header down to the empty line after "<EOH>", folded to ASCII.
 std::string adifHeader(std::string_view programTitle, std::string_view exportedOn);
 
 // The two lines of one contact, "<eor>" and the empty line after it. power is the

@@ -47,5 +47,39 @@ TEST(Cp1252, CaseFoldingCoversAccentedLetters) {
     EXPECT_EQ(toLower('\xC9'), '\xE9');
 }
 
+TEST(Cp1252, FoldsToAscii) {
+    const struct {
+        const char* cp1252;
+        const char* ascii;
+    } cases[] = {
+        {"W1AW Joe 14.025 ~!", "W1AW Joe 14.025 ~!"}, // ASCII passes unchanged
+        {"Jos\xE9", "Jose"},
+        {"J\xF6rg", "Jorg"},
+        {"Zo\xE9 \xC0\xC9\xCE\xD5\xDC\xDD\xD1\xC7", "Zoe AEIOUYNC"},
+        {"\xE0\xE1\xE2\xE3\xE4\xE5 \xE8\xEB \xEC\xEF \xF2\xF8 \xF9\xFC \xFD\xFF",
+         "aaaaaa ee ii oo uu yy"},
+        {"\x8A\x9A\x8E\x9E\x9F\x83", "SsZzYf"},
+        {"Gro\xDF", "Gross"},
+        {"\xC6sa \xE6", "AEsa ae"},
+        {"\x8C\x9C", "OEoe"},
+        {"\xDE\xFE\xD0\xF0", "THthDd"},
+        {"\x91O\x92 \x93Q\x94 \x84L\x82 \xABG\xBB \x8Bg\x9B", "'O' \"Q\" \"L' \"G\" 'g'"},
+        {"x\x96y\x97z\x85", "x-y-z..."},
+        {"\xA0\xAD\x88\x98", " -^~"},
+        {"\x80\x81\x8D\x8F\x90\x9D\x95\x99\xA4\xA9\xB0\xBF\xD7\xF7", "??????????????"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(foldToAscii(c.cp1252), c.ascii) << cp1252ToUtf8(c.cp1252);
+    }
+    for (int b = 0x80; b < 0x100; ++b) {
+        const std::string folded = foldToAscii(std::string(1, static_cast<char>(b)));
+        ASSERT_FALSE(folded.empty()) << b;
+        for (const char c : folded) {
+            EXPECT_TRUE(c >= 0x20 && c < 0x7F) << b;
+        }
+    }
+}
+
 } // namespace
 } // namespace qv

@@ -3,6 +3,8 @@
 #include "Golden.h"
 #include "ReportFixtures.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -83,7 +85,8 @@ TEST(Adif, StateAndCountryFromSpcAndCall) {
 TEST(Adif, FieldsCarryTheirLength) {
     EXPECT_EQ(adifField("Call", "W1AW"), "<Call:4>W1AW");
     EXPECT_EQ(adifField("Qso_Date", "20070113", true), "<Qso_Date:8:d>20070113");
-    EXPECT_EQ(adifField("Name", "Jos\xE9"), "<Name:4>Jos\xE9");
+    EXPECT_EQ(adifField("Name", "Jos\xE9"), "<Name:4>Jose");
+    EXPECT_EQ(adifField("Name", "Gro\xDF \x80"), "<Name:7>Gross ?");
     EXPECT_EQ(adifField("Comment", ""), "<Comment:0>");
     EXPECT_EQ(adifField("Comment", std::string(120, 'x')), "<Comment:120>" + std::string(120, 'x'));
 }
@@ -98,6 +101,30 @@ TEST(Adif, SeventyCentimetreContact) {
               "<Call:4>W1AW <Qso_Date:8:d>20070113 <Band:4>70CM <Mode:3>SSB\r\n"
               "<Time_On:4>1422 <State:2>PA <Name:3>JOE <Comment:22>Quorvane Contest - JOE\r\n"
               "<eor>\r\n\r\n");
+}
+
+TEST(Adif, AccentedTextIsWrittenAsAsciiWithByteLengths) {
+    ContactRecord r = joe();
+    r.call = "k1\xC6\xE9";
+    r.name = "Zo\xEB \x93\xC6sa\x94 Gro\xDF";
+    r.spc = "M\xC1";
+    const std::string rec = adifRecord(r, AdifCountryTable{}, "\xBD kW");
+    EXPECT_EQ(rec, "<Call:5>k1AEe <Qso_Date:8:d>20070113 <Band:4>70CM <Mode:3>SSB\r\n"
+                   "<Tx_Pwr:4>? kW <Time_On:4>1422 <State:2>MA <Name:16>Zoe \"AEsa\" Gross "
+                   "<Comment:35>Quorvane Contest - Zoe \"AEsa\" Gross\r\n"
+                   "<eor>\r\n\r\n");
+    const std::string header = adifHeader("Velmark\x92s Quorvane Log \x96 \xE9t\xE9", "\xA0now");
+    EXPECT_EQ(header.substr(0, header.find("<EOH>")),
+              "ADIF Export from Velmark's Quorvane Log - ete\r\n"
+              "Quorvane Log is written by Velmark Software for the Quorvane Youth Contest "
+              "Committee\r\n"
+              "https://www.quorvane-contest.example/log    software@quorvane-contest.example\r\n"
+              "Log exported on:  now\r\n\r\n");
+    for (const std::string& text : {rec, header}) {
+        EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x80;
+        })) << text;
+    }
 }
 
 TEST(Adif, BandUnitAndModeText) {

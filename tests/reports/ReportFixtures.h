@@ -87,6 +87,9 @@ inline const char* const kAdifFixtureCountries = "\"USA\",291\r\n"
 
 inline const char* const kAdifFixturePower = "100  ";
 
+// Among its cases: Jos\xE9, whose name keeps its length when folded to ASCII, and a
+// name that grows (sharp s to "ss") with typographic quotes and a euro sign, which
+// has no ASCII form.
 inline std::vector<ContactRecord> adifFixtureLog() {
     return {
         record("W1AW", "M", "JOE", "Anne", "PA", "2007/01/13", "14:22:05", "PH", "70", 10),
@@ -97,6 +100,8 @@ inline std::vector<ContactRecord> adifFixtureLog() {
         record("kh6yy", "L", "Kai", "Anne", "hi", "2007/01/14", "04:00:00", "PH", "15", 10,
                "21.300"),
         record("DL1ABC", "Y", "Jos\xE9", "Anne", "Germany", "2007/01/14", "9:05", "CW", "160", 2),
+        record("OE3ABC", "Y", "J\xF6rg \x84Gro\xDF\x93 \x80", "Anne", "Austria", "2007/01/14",
+               "9:30", "CW", "80", 2),
         record("ZZ9ZZ", "M", "", "Anne", "Atlantis", "2007/01/14", "10:00:00", "PH", "10", 10),
         record("9Y4AA", "M", "Ravi", "Anne", "Trinidad, Tobago", "2007/02/30", "11:00:00", "PH",
                "2", 10),

@@ -6,11 +6,18 @@ const fs = require('fs');
 const { AdifParser } = require('adif-parser-ts');
 
 const [adiPath, expectedPath] = process.argv.slice(2);
-// One byte per character, as the export's lengths count Windows-1252 text.
-const text = fs.readFileSync(adiPath, 'latin1');
+const bytes = fs.readFileSync(adiPath);
+// Read as UTF-8, as logbook programs do: a byte above 127 would decode to a
+// replacement character and throw every length after it off.
+const text = bytes.toString('utf8');
 const expected = JSON.parse(fs.readFileSync(expectedPath, 'utf8'));
 const failures = [];
 const fail = (what) => failures.push(what);
+
+// The whole file is ASCII.
+bytes.forEach((b, i) => {
+  if (b >= 0x80 && failures.length < 10) fail(`byte ${b} at offset ${i} is not ASCII`);
+});
 
 // The tags as written: name, declared length, value of that length, and what
 // separates the value from the next tag.
