@@ -18,7 +18,7 @@ endif
 
 SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps build run test bench fuzz format format-check clean
+.PHONY: all deps build run test kill-test bench fuzz format format-check clean
 
 all: build
 
@@ -35,6 +35,11 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The kill tests at length: thousands of kills of a process that logs long lines.
+KILL_ROUNDS ?= 3000
+kill-test: build
+	@cd $(BUILD_DIR) && QV_KILL_ROUNDS=$(KILL_ROUNDS) ./tests/core/kill/kill_tests
 
 bench: deps
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_BENCH=ON -DQV_BUILD_TESTS=OFF >/dev/null

@@ -4,6 +4,7 @@
 // benchmark measures the logic alone.
 
 #include "platform/Beeper.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
 namespace qv::bench {
@@ -24,6 +25,15 @@ public:
     std::string openFileName(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
+};
+
+// A clock that stands still in the last hour of the sample contest.
+class StillClock : public Clock {
+public:
+    DateTime now = *DateTime::fromFields(2007, 1, 14, 13, 0, 0);
+    DateTime localNow() override { return now; }
+    DateTime utcNow() override { return now.addSeconds(5 * 3600); }
+    std::uint32_t milliseconds() override { return 0; }
 };
 
 class NoBeep : public Beeper {

@@ -69,12 +69,15 @@ void BM_DeleteContact(benchmark::State& st) {
     ContestLog log;
     OperatingState state;
     MultiplierTable table;
+    bench::StillClock clock;
     LogFile file(files);
-    WorkingLog working(log, state, table, file, dialogs);
+    WorkingLog working(log, state, table, file, dialogs, clock);
     for (auto _ : st) {
         st.PauseTiming();
         std::ofstream(dir + "/log.txt", std::ios::binary | std::ios::trunc) << text;
-        working.LoadLog();
+        if (working.LoadLog() != Outcome::Continue) {
+            std::abort();
+        }
         st.ResumeTiming();
         benchmark::DoNotOptimize(working.RemoveRecord(5000));
     }

@@ -25,12 +25,13 @@ struct Fixture {
     ContestLog log;
     OperatingState state;
     MultiplierTable table;
+    bench::StillClock clock;
     LogFile file{files};
-    WorkingLog working{log, state, table, file, dialogs};
+    WorkingLog working{log, state, table, file, dialogs, clock};
 
     Fixture(std::size_t records, bool sync) : dir(makeDir()), files(dir, sync) {
         writeLog(records);
-        if (!working.LoadLog()) {
+        if (working.LoadLog() != Outcome::Continue) {
             std::abort();
         }
     }
@@ -73,7 +74,9 @@ void appendLoop(benchmark::State& st, bool sync) {
         if (f.log.full()) {
             st.PauseTiming();
             f.writeLog(start);
-            f.working.LoadLog();
+            if (f.working.LoadLog() != Outcome::Continue) {
+                st.SkipWithError("reload failed");
+            }
             st.ResumeTiming();
         }
         if (!f.working.AppendRecord(r).status.ok()) {

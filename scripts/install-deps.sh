@@ -11,6 +11,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   time xvfb xdotool x11-utils
+  # Real peers of the tests and shipped data: the country files and the
+  # community call list, the hamlib radio daemon, a packet engine, pseudo
+  # terminals, speech.
+  hamradio-files libhamlib-utils direwolf socat espeak-ng
 )
 
 missing=()

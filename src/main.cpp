@@ -13,11 +13,13 @@
 #include "geo/PrefixTable.h"
 #include "platform/ShippedFiles.h"
 #include "platform/posix/PosixFileStore.h"
+#include "platform/posix/WorkingDirectoryLock.h"
 #include "platform/qt/QtBeeper.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtTerminationWatch.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -26,7 +28,23 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
 
     // The directory the program starts in is the working directory of every file.
-    qv::PosixFileStore files(qv::PosixFileStore::currentDirectory());
+    const std::string workingDirectory = qv::PosixFileStore::currentDirectory();
+    qv::QtDialogs dialogs;
+
+    // One running copy per working directory: two would write their own memory
+    // over each other's contacts.
+    const qv::WorkingDirectoryLock lock(workingDirectory);
+    if (lock.state() == qv::WorkingDirectoryLock::State::InUse) {
+        dialogs.messageBox("Log in use",
+                           "The log in " + workingDirectory +
+                               " is in use by another running copy of this program.  Only one "
+                               "copy may work on a log at a time, so this copy will now close.  "
+                               "Switch to the copy that is running.",
+                           qv::MessageButtons::Ok, qv::MessageIcon::Warning);
+        return 1;
+    }
+
+    qv::PosixFileStore files(workingDirectory);
     // Shipped data files: next to the executable (the build tree), then the
     // installed share folder.
     const std::string programDir = QCoreApplication::applicationDirPath().toStdString();
@@ -35,7 +53,6 @@ int main(int argc, char* argv[]) {
     qv::ShippedFiles shipped(files, {&besideProgram, &installedData});
 
     qv::QtClock clock;
-    qv::QtDialogs dialogs;
     qv::QtBeeper beeper;
     qv::QtSettingsStore settings;
     qv::QtClipboard clipboard;
@@ -47,7 +64,7 @@ int main(int argc, char* argv[]) {
     qv::Preferences preferences;
     qv::PrefixTable prefixes;
     qv::LogFile logFile(files);
-    qv::WorkingLog workingLog(log, state, multipliers, logFile, dialogs);
+    qv::WorkingLog workingLog(log, state, multipliers, logFile, dialogs, clock);
 
     qv::NoVoiceNavigation voice;
     qv::NoKeyerCallText keyer;
@@ -67,6 +84,10 @@ int main(int argc, char* argv[]) {
     if (!form1.start()) {
         return 1;
     }
+    // From here on a shutdown, Ctrl+C or a closed terminal ends the program as
+    // "&Exit" does, between two events. Until now a signal simply ends it: start-up
+    // writes files only by atomic replacement, which an ending cannot tear.
+    qv::QtTerminationWatch terminationWatch([&form1] { form1.exitProgram(); });
     form1.show();
     return app.exec();
 }

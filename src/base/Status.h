@@ -6,7 +6,8 @@
 namespace qv {
 
 // The outcome of an operation that can fail: success, or a message for the operator.
-class Status {
+// A failure nobody looked at is a bug, so the compiler insists on a look.
+class [[nodiscard]] Status {
 public:
     static Status success() { return Status(); }
     static Status failure(std::string message) { return Status(std::move(message)); }

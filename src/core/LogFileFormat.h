@@ -16,7 +16,7 @@ namespace qv {
 std::optional<std::string> formatLogLine(const ContactRecord& record);
 std::optional<std::string> formatLog(const std::vector<ContactRecord>& records);
 
-struct ParsedLog {
+struct [[nodiscard]] ParsedLog {
     bool ok = false;
     std::vector<ContactRecord> records;
     std::size_t errorLine = 0; // 1-based line where reading failed

@@ -20,10 +20,6 @@ void MainWindow::afterLoad() {
     c_.updateNewIndicator();
 }
 
-bool MainWindow::reload() {
-    return c_.working.LoadLog();
-}
-
 void MainWindow::showProfile() {
     c_.ui.label2 = c_.profile.ownCall;
     c_.ui.label25 = c_.profile.ownSpc;
@@ -32,9 +28,9 @@ void MainWindow::showProfile() {
 }
 
 MainWindow::Started MainWindow::start() {
-    bool fatal = false;
-    const Status s = startupSteps(fatal);
-    if (fatal) {
+    Outcome outcome = Outcome::Continue;
+    const Status s = startupSteps(outcome);
+    if (outcome == Outcome::EndProgram) {
         return Started::Fatal;
     }
     if (!s) {
@@ -45,7 +41,7 @@ MainWindow::Started MainWindow::start() {
     return Started::Ready;
 }
 
-Status MainWindow::startupSteps(bool& fatal) {
+Status MainWindow::startupSteps(Outcome& outcome) {
     MainWindowState& ui = c_.ui;
     ui.label3Visible = false;
     c_.setStatus("Select a band and click Log \"Time On\" below!");
@@ -82,9 +78,8 @@ Status MainWindow::startupSteps(bool& fatal) {
         "Open existing log?",
         "Do you want to continue an existing contest? (Yes opens your existing log, No erases "
         "any existing log and starts a new log.)");
-    const bool loaded = resume ? reload() : c_.working.NewLog(*this);
-    if (!loaded) {
-        fatal = true;
+    outcome = resume ? c_.working.LoadLog() : c_.working.NewLog(*this);
+    if (outcome == Outcome::EndProgram) {
         return Status::failure(LogFile::kName);
     }
     ui.editButtonsVisible = false;
@@ -110,7 +105,7 @@ Status MainWindow::readPrefixTable() {
     return Status::success();
 }
 
-void MainWindow::selectBand(std::string_view band) {
+Outcome MainWindow::selectBand(std::string_view band) {
     c_.op.currentBand = std::string(band);
     c_.ui.label24 = std::string(band);
     if (c_.bandMap.shown()) {
@@ -120,18 +115,18 @@ void MainWindow::selectBand(std::string_view band) {
         c_.updateNewIndicator();
     }
     c_.savePref();
-    reload();
+    return c_.working.LoadLog();
 }
 
-void MainWindow::bandLabelClicked() {
+Outcome MainWindow::bandLabelClicked() {
     static constexpr std::array<std::string_view, 8> kCycle = {"80", "40", "20", "15",
                                                                "10", "6",  "2",  "70"};
     for (std::size_t i = 0; i < kCycle.size(); ++i) {
         if (c_.op.currentBand == kCycle[i]) {
-            selectBand(kCycle[(i + 1) % kCycle.size()]);
-            return;
+            return selectBand(kCycle[(i + 1) % kCycle.size()]);
         }
     }
+    return Outcome::Continue;
 }
 
 void MainWindow::timer1Tick() {
@@ -143,7 +138,7 @@ void MainWindow::cmdList_Click() {
     c_.rebuildRecent();
 }
 
-bool MainWindow::menuNew() {
+Outcome MainWindow::menuNew() {
     return c_.working.NewLog(*this);
 }
 
@@ -160,7 +155,10 @@ void MainWindow::menuDefaultCategory() {
         "from the Call field.  You can leave this value empty if you would prefer to not have a "
         "default.",
         c_.prefs.defaultCategory);
-    const std::string trimmed(trimBlanks(answer));
+    // A double quote cannot be stored in the preferences file, so it never enters.
+    TextField typed{answer};
+    sanitize(typed);
+    const std::string trimmed(trimBlanks(typed.text));
     c_.prefs.defaultCategory =
         trimmed.empty() ? std::string() : std::string(1, toUpper(trimmed[0]));
     c_.savePref();
@@ -216,27 +214,27 @@ void MainWindow::listClicked() {
     }
 }
 
-bool MainWindow::rewritten(const WorkingLog::Rewritten& result) {
+Outcome MainWindow::rewritten(const WorkingLog::Rewritten& result) {
     if (!result.write) {
         c_.ui.lblDialogBack = kStatusRed;
         c_.setStatus("The change was NOT saved: " + result.write.message());
         c_.beeper.beep();
     }
-    return result.loaded;
+    return result.outcome;
 }
 
-bool MainWindow::cmdDelete_Click(std::size_t k) {
+Outcome MainWindow::cmdDelete_Click(std::size_t k) {
     c_.ui.editButtonsVisible = false;
     if (!c_.dialogs.askYesNo("Are you sure?", "Are you sure?")) {
-        return true;
+        return Outcome::Continue;
     }
     if (k < 1 || k > c_.log().size()) {
-        return true;
+        return Outcome::Continue;
     }
     return rewritten(c_.working.RemoveRecord(k));
 }
 
-bool MainWindow::editFinished(std::size_t k, const ContactRecord* saved, bool deleted) {
+Outcome MainWindow::editFinished(std::size_t k, const ContactRecord* saved, bool deleted) {
     c_.ui.editButtonsVisible = false;
     const bool known = k >= 1 && k <= c_.log().size();
     if (known && deleted) {

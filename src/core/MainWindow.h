@@ -24,8 +24,10 @@ public:
     virtual ~StartupWindows() = default;
     // Shows the station window modally; the profile holds the result afterwards.
     virtual void showStationWindow() = 0;
-    // The backup copy of the log before a confirmed new log, and when closing.
+    // The backup copy when closing, after contacts were added or deleted.
     virtual void backupLog() = 0;
+    // The copy of log.txt as it stands on disk, before a new log empties it.
+    virtual Status backupBeforeNewLog() = 0;
 };
 
 class MainWindow : private NewLogHooks {
@@ -36,7 +38,7 @@ public:
     EntryLine& entry() { return entry_; }
     DupChecker& dupes() { return dupes_; }
 
-    enum class Started {
+    enum class [[nodiscard]] Started{
         Ready,   // every step ran
         Stopped, // a step failed: "Error opening file" was shown, the rest skipped
         Fatal,   // log.txt could not be read: the program must end now
@@ -44,19 +46,18 @@ public:
     // The start-up sequence, in its documented order.
     Started start();
 
-    // The band menu and the band label.
-    void selectBand(std::string_view band);
-    void bandLabelClicked();
+    // The band menu and the band label; each reloads the log.
+    Outcome selectBand(std::string_view band);
+    Outcome bandLabelClicked();
 
     void cmdLogOn_Click() { clock_.cmdLogOn_Click(); }
     void timer2Tick() { clock_.tick(); }
     void timer1Tick();
     void cmdList_Click();
 
-    // Menu items. Each returns false when the program must end (a log.txt that
-    // cannot be read after a reload).
-    bool menuNew();
-    bool menuOpen() { return reload(); }
+    // Menu items that reload the log.
+    Outcome menuNew();
+    Outcome menuOpen() { return c_.working.LoadLog(); }
     void menuSetup();
     void menuDefaultCategory();
     void menuListPreviousContacts();
@@ -70,12 +71,11 @@ public:
     // edit and delete buttons; a heading click sorts once.
     void listClicked();
     void headingClicked(int column) { c_.ui.recent.sortBy(column); }
-    // "Delete Contact" for record k, after "Are you sure?"; false when the program
-    // must end.
-    bool cmdDelete_Click(std::size_t k);
+    // "Delete Contact" for record k, after "Are you sure?".
+    Outcome cmdDelete_Click(std::size_t k);
     // After the edit window closed: the record saved, deleted or left, then the log
-    // rewritten and loaded again. False when the program must end.
-    bool editFinished(std::size_t k, const ContactRecord* saved, bool deleted);
+    // rewritten and loaded again.
+    Outcome editFinished(std::size_t k, const ContactRecord* saved, bool deleted);
     // The hidden "E&xport" item.
     void menuExport();
 
@@ -87,16 +87,15 @@ public:
     void showProfile();
 
 private:
-    void backupBeforeNewLog() override { windows_.backupLog(); }
+    Status backupBeforeNewLog() override { return windows_.backupBeforeNewLog(); }
     void savePreferences() override { c_.savePref(); }
     void showOperatingTime() override { clock_.showOperatingTime(); }
 
-    bool reload();
-    // Shows what a rewrite reported; false when the program must end.
-    bool rewritten(const WorkingLog::Rewritten& result);
+    // Shows what a rewrite reported.
+    Outcome rewritten(const WorkingLog::Rewritten& result);
     // Everything the documents do after a load: list, rates, DX list, score.
     void afterLoad();
-    Status startupSteps(bool& fatal);
+    Status startupSteps(Outcome& outcome);
     Status readPrefixTable();
 
     MainContext& c_;

@@ -82,7 +82,10 @@ void ContactLogger::Mains() {
         if (appended.status) {
             c_.rebuildRecent();
             ui.lblDialogBack = kStatusTeal;
-            c_.setStatus("");
+            c_.setStatus(appended.note);
+            if (!appended.note.empty()) {
+                c_.beeper.beep();
+            }
             c_.refreshScore();
         } else {
             // Not on disk, so not logged: the entry stays for another try.

@@ -3,35 +3,52 @@
 #include "base/ItemSyntax.h"
 
 #include <cmath>
+#include <variant>
 
 namespace qv {
+namespace {
 
-std::string formatPreferences(const StationProfile& p, const Preferences& q) {
-    ItemWriter w;
-    w.text(p.ownCall).endLine();
-    w.text(p.ownSpc).endLine();
-    w.number(p.utcOffsetHours).endLine();
-    w.text(q.mode).endLine();
-    w.number(q.operatingSeconds).endLine();
-    w.text(p.ownCountry).endLine();
-    w.number(p.ownLongitude).endLine();
-    w.number(p.ownLatitude).endLine();
-    w.number(static_cast<int>(q.sizePercent)).endLine();
-    w.number(static_cast<long long>(q.workedColor)).endLine();
-    w.number(static_cast<long long>(q.remainingColor)).endLine();
-    w.text(q.band).endLine();
-    w.text(p.ownContinent).endLine();
-    w.text(p.ownCategory).endLine();
-    w.number(static_cast<int>(q.navigationMode)).endLine();
-    w.text(q.rigType).endLine();
-    w.number(static_cast<int>(q.taskbar)).endLine();
-    w.number(static_cast<int>(q.listPreviousContacts)).endLine();
-    w.text(p.ownName).endLine();
-    w.text(q.defaultCategory).endLine();
-    return w.take();
+// Accumulated operating time: far beyond any contest, short of float trouble.
+constexpr double kMaxOperatingSeconds = 1e9;
+
+// One line of the file: where its value lives and, for a number, the values it
+// may take. The one table serves reading and writing.
+using Field = std::variant<std::string*, float*, std::uint8_t*, Colour*>;
+struct Line {
+    Field (*field)(StationProfile&, Preferences&);
+    double low = 0;
+    double high = 0;
+};
+
+template <auto Member> Field own(StationProfile& p, Preferences&) {
+    return &(p.*Member);
+}
+template <auto Member> Field pref(StationProfile&, Preferences& q) {
+    return &(q.*Member);
 }
 
-namespace {
+const Line kLines[] = {
+    {own<&StationProfile::ownCall>},
+    {own<&StationProfile::ownSpc>},
+    {own<&StationProfile::utcOffsetHours>, -kUtcOffsetLimit, kUtcOffsetLimit},
+    {pref<&Preferences::mode>},
+    {pref<&Preferences::operatingSeconds>, 0, kMaxOperatingSeconds},
+    {own<&StationProfile::ownCountry>},
+    {own<&StationProfile::ownLongitude>, -kLongitudeLimit, kLongitudeLimit},
+    {own<&StationProfile::ownLatitude>, -kLatitudeLimit, kLatitudeLimit},
+    {pref<&Preferences::sizePercent>, 0, 255},
+    {pref<&Preferences::workedColor>, 0, 0xFFFFFFFF},
+    {pref<&Preferences::remainingColor>, 0, 0xFFFFFFFF},
+    {pref<&Preferences::band>},
+    {own<&StationProfile::ownContinent>},
+    {own<&StationProfile::ownCategory>},
+    {pref<&Preferences::navigationMode>, 0, 255},
+    {pref<&Preferences::rigType>},
+    {pref<&Preferences::taskbar>, 0, 255},
+    {pref<&Preferences::listPreviousContacts>, 0, 255},
+    {own<&StationProfile::ownName>},
+    {pref<&Preferences::defaultCategory>},
+};
 
 // One item a line; a blank line is an empty item.
 class LineReader {
@@ -59,72 +76,81 @@ private:
     bool error_ = false;
 };
 
+// Stores the item into the line's field; false when it does not hold the kind of
+// value the line needs, or a number outside the line's range.
+bool store(const Line& line, Field field, Item& item) {
+    if (auto* text = std::get_if<std::string*>(&field)) {
+        **text = std::move(item.text);
+        return true;
+    }
+    const auto value = itemNumber(item);
+    if (!value || *value < line.low || *value > line.high) {
+        return false;
+    }
+    return std::visit(
+        [&](auto* target) {
+            using T = std::remove_pointer_t<decltype(target)>;
+            if constexpr (std::is_same_v<T, float>) {
+                *target = static_cast<float>(*value);
+            } else if constexpr (!std::is_same_v<T, std::string>) {
+                *target = static_cast<T>(std::llround(*value));
+            }
+            return true;
+        },
+        field);
+}
+
 } // namespace
+
+std::optional<std::string> formatPreferences(const StationProfile& profile,
+                                             const Preferences& prefs) {
+    // The table hands out writable fields; writing only reads them.
+    auto& p = const_cast<StationProfile&>(profile);
+    auto& q = const_cast<Preferences&>(prefs);
+    ItemWriter w;
+    for (const Line& line : kLines) {
+        std::visit(
+            [&](auto* value) {
+                using T = std::remove_pointer_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, std::string>) {
+                    w.text(*value);
+                } else if constexpr (std::is_same_v<T, float>) {
+                    w.number(*value);
+                } else {
+                    w.number(static_cast<long long>(*value));
+                }
+            },
+            line.field(p, q));
+        w.endLine();
+    }
+    if (!w.ok()) {
+        return std::nullopt;
+    }
+    return w.take();
+}
 
 Status parsePreferences(std::string_view text, StationProfile& p, Preferences& q) {
     StationProfile profile = p;
     Preferences prefs = q;
     LineReader lines(text);
     int lineNumber = 0;
-    bool ended = false;
-    auto fail = [&] {
+    for (const Line& line : kLines) {
+        ++lineNumber;
+        Item item;
+        if (!lines.next(item)) {
+            if (lines.error()) {
+                break;
+            }
+            continue; // a short file: this line and the rest keep their defaults
+        }
+        if (!store(line, line.field(profile, prefs), item)) {
+            return Status::failure(std::string(Preferences::kFileName) + " line " +
+                                   std::to_string(lineNumber));
+        }
+    }
+    if (lines.error()) {
         return Status::failure(std::string(Preferences::kFileName) + " line " +
                                std::to_string(lineNumber));
-    };
-    auto nextItem = [&](Item& item) {
-        ++lineNumber;
-        if (ended) {
-            return false;
-        }
-        if (!lines.next(item)) {
-            ended = true;
-            return false;
-        }
-        return true;
-    };
-    auto readText = [&](std::string& target) {
-        Item item;
-        if (nextItem(item)) {
-            target = item.text;
-        }
-        return !lines.error();
-    };
-    auto readNumber = [&](auto& target, double low, double high) {
-        Item item;
-        if (!nextItem(item)) {
-            return !lines.error();
-        }
-        const auto value = itemNumber(item);
-        if (!value || *value < low || *value > high) {
-            return false;
-        }
-        target = static_cast<std::remove_reference_t<decltype(target)>>(std::llround(*value));
-        return true;
-    };
-    auto readFloat = [&](float& target) {
-        Item item;
-        if (!nextItem(item)) {
-            return !lines.error();
-        }
-        const auto value = itemNumber(item);
-        if (!value) {
-            return false;
-        }
-        target = static_cast<float>(*value);
-        return true;
-    };
-
-    if (!readText(profile.ownCall) || !readText(profile.ownSpc) ||
-        !readFloat(profile.utcOffsetHours) || !readText(prefs.mode) ||
-        !readFloat(prefs.operatingSeconds) || !readText(profile.ownCountry) ||
-        !readFloat(profile.ownLongitude) || !readFloat(profile.ownLatitude) ||
-        !readNumber(prefs.sizePercent, 0, 255) || !readNumber(prefs.workedColor, 0, 0xFFFFFFFF) ||
-        !readNumber(prefs.remainingColor, 0, 0xFFFFFFFF) || !readText(prefs.band) ||
-        !readText(profile.ownContinent) || !readText(profile.ownCategory) ||
-        !readNumber(prefs.navigationMode, 0, 255) || !readText(prefs.rigType) ||
-        !readNumber(prefs.taskbar, 0, 255) || !readNumber(prefs.listPreviousContacts, 0, 255) ||
-        !readText(profile.ownName) || !readText(prefs.defaultCategory)) {
-        return fail();
     }
     p = std::move(profile);
     q = std::move(prefs);
@@ -134,16 +160,28 @@ Status parsePreferences(std::string_view text, StationProfile& p, Preferences& q
 Status readPreferences(FileStore& files, StationProfile& profile, Preferences& prefs) {
     const FileContents contents = files.read(Preferences::kFileName);
     if (contents.error == FileContents::Error::NotFound) {
+        prefs.fileRead = true;
         return Status::success();
     }
     if (contents.error != FileContents::Error::None) {
         return Status::failure(std::string(Preferences::kFileName) + " (" + contents.reason + ")");
     }
-    return parsePreferences(contents.bytes, profile, prefs);
+    Status read = parsePreferences(contents.bytes, profile, prefs);
+    prefs.fileRead = read.ok();
+    return read;
 }
 
 Status writePreferences(FileStore& files, const StationProfile& profile, const Preferences& prefs) {
-    return files.replace(Preferences::kFileName, formatPreferences(profile, prefs));
+    if (!prefs.fileRead) {
+        return Status::failure(std::string(Preferences::kFileName) +
+                               " could not be read at start-up, so it is not written over");
+    }
+    const auto text = formatPreferences(profile, prefs);
+    if (!text) {
+        return Status::failure("a value cannot be written to " +
+                               std::string(Preferences::kFileName));
+    }
+    return files.replace(Preferences::kFileName, *text);
 }
 
 } // namespace qv

@@ -9,6 +9,7 @@
 #include "platform/FileStore.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace qv {
@@ -28,17 +29,25 @@ struct Preferences {
     std::uint8_t taskbar = 0;
     std::uint8_t listPreviousContacts = 0;
     std::string defaultCategory;
+
+    // The file was read (or found missing, on a first start) this run. Until then
+    // it is never written: that would put defaults over the operator's settings.
+    bool fileRead = false;
 };
 
-// The file's text for the profile and preferences.
-std::string formatPreferences(const StationProfile& profile, const Preferences& prefs);
+// The file's text for the profile and preferences; nullopt when a value cannot be
+// written in a form that reads back (a double quote in a text, a number that is
+// not finite).
+std::optional<std::string> formatPreferences(const StationProfile& profile,
+                                             const Preferences& prefs);
 
 // Reads the file's text into profile and prefs. A missing or short file keeps the
-// defaults of the lines it lacks; a line that does not hold its kind of value
-// fails, naming the line.
+// defaults of the lines it lacks; a line that does not hold its kind of value, or
+// a number outside what the line can mean, fails, naming the line.
 Status parsePreferences(std::string_view text, StationProfile& profile, Preferences& prefs);
 
 // Reads Quorvpref.txt from the working directory; a missing file is no error.
+// Either way prefs.fileRead tells whether the file may now be written.
 Status readPreferences(FileStore& files, StationProfile& profile, Preferences& prefs);
 Status writePreferences(FileStore& files, const StationProfile& profile, const Preferences& prefs);
 

@@ -17,4 +17,15 @@ struct StationProfile {
     std::string ownName;
 };
 
+// The widest values a profile holds. A number beyond them is a typing slip or a
+// damaged file and is treated as not numeric: it never reaches the date and
+// distance arithmetic.
+inline constexpr double kUtcOffsetLimit = 24; // hours either way
+inline constexpr double kLongitudeLimit = 180;
+inline constexpr double kLatitudeLimit = 90;
+
+inline bool withinLimit(double value, double limit) {
+    return value >= -limit && value <= limit;
+}
+
 } // namespace qv

@@ -208,9 +208,18 @@ void StationWindow::edited(StationControl field) {
     }
 }
 
+namespace {
+
+// Numeric, and within what the field can mean.
+bool usableNumber(const TextField& box, double limit) {
+    return isNumeric(box.text) && withinLimit(leadingNumber(box.text), limit);
+}
+
+} // namespace
+
 void StationWindow::moveFocus(StationControl to) {
     if (state_.focus == StationControl::Text6 && to != StationControl::Text6 &&
-        !isNumeric(state_.Text6.text)) {
+        !usableNumber(state_.Text6, kUtcOffsetLimit)) {
         beeper_.beep();
         return;
     }
@@ -218,8 +227,11 @@ void StationWindow::moveFocus(StationControl to) {
 }
 
 void StationWindow::pressDone() {
-    for (TextField* number : {&state_.Text6, &state_.Text3, &state_.Text4}) {
-        if (!isNumeric(number->text)) {
+    const std::pair<TextField*, double> numbers[] = {{&state_.Text6, kUtcOffsetLimit},
+                                                     {&state_.Text3, kLongitudeLimit},
+                                                     {&state_.Text4, kLatitudeLimit}};
+    for (const auto& [number, limit] : numbers) {
+        if (!usableNumber(*number, limit)) {
             number->setText("0");
         }
     }

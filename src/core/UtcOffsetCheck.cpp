@@ -34,7 +34,7 @@ bool CheckUtcOffset(StationProfile& profile, Clock& clock, Dialogs& dialogs) {
     const std::string answer = dialogs.inputBox(
         kUtcOffsetTitle, utcOffsetPrompt(utc, local, recommended, profile.utcOffsetHours),
         formatShortest(recommended));
-    if (!isNumeric(answer)) {
+    if (!isNumeric(answer) || !withinLimit(leadingNumber(answer), kUtcOffsetLimit)) {
         return false;
     }
     profile.utcOffsetHours = static_cast<float>(leadingNumber(answer));

@@ -2,6 +2,8 @@
 
 #include "base/Cp1252.h"
 
+#include <cstdio>
+
 namespace qv {
 
 const char* const WorkingLog::kFileErrorText =
@@ -11,31 +13,68 @@ const char* const WorkingLog::kFileErrorText =
     "directory with a text editor such as notepad.  Inspect the data and fix any errors you "
     "see (remove any extra quotes and make sure your date and time entries are valid).";
 
+namespace {
+
+// The start of an unfinished line as the operator is shown it.
+std::string shownTail(const std::string& tail) {
+    constexpr std::size_t kShown = 200;
+    return tail.size() <= kShown ? tail : tail.substr(0, kShown) + "...";
+}
+
+} // namespace
+
 WorkingLog::WorkingLog(ContestLog& log, OperatingState& state, const MultiplierTable& table,
-                       LogFile& file, Dialogs& dialogs)
-    : log_(log), state_(state), table_(table), file_(file), dialogs_(dialogs) {}
+                       LogFile& file, Dialogs& dialogs, Clock& clock)
+    : log_(log), state_(state), table_(table), file_(file), dialogs_(dialogs), clock_(clock) {}
 
 void WorkingLog::countRecord(const ContactRecord& record) {
     addPoints(state_, record.points);
     countSpc(state_, table_, record.spc);
 }
 
-bool WorkingLog::LoadLog() {
+std::string WorkingLog::sideCopyName(const char* what) {
+    const DateTime t = clock_.localNow();
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%04d%02d%02d%02d%02d%02d", t.year(), t.month(), t.day(),
+                  t.hour(), t.minute(), t.second());
+    return std::string(LogFile::kName) + "." + what + "-" + stamp;
+}
+
+Outcome WorkingLog::fileError() {
+    dialogs_.messageBox(kFileErrorTitle, kFileErrorText, MessageButtons::Ok, MessageIcon::Critical);
+    return Outcome::EndProgram;
+}
+
+Outcome WorkingLog::LoadLog() {
     LogFile::Loaded loaded = file_.load(ContestLog::kCapacity);
-    if (loaded.outcome == LogFile::Loaded::Outcome::Missing) {
+    using Found = LogFile::Loaded::Outcome;
+    if (loaded.outcome == Found::Missing) {
         // Never let a vanished file empty the log held in memory.
         if (!file_.rewrite(log_.records())) {
-            dialogs_.messageBox(kFileErrorTitle, kFileErrorText, MessageButtons::Ok,
-                                MessageIcon::Critical);
-            return false;
+            return fileError();
         }
         loaded.records = log_.records();
-        loaded.outcome = LogFile::Loaded::Outcome::Ok;
+        loaded.outcome = Found::Ok;
     }
-    if (loaded.outcome != LogFile::Loaded::Outcome::Ok) {
-        dialogs_.messageBox(kFileErrorTitle, kFileErrorText, MessageButtons::Ok,
-                            MessageIcon::Critical);
-        return false;
+    if (loaded.outcome == Found::Torn) {
+        // The program was ended while it appended a line, so that contact was never
+        // confirmed: the half line goes, the file as it was is kept beside the log.
+        const std::string copy = sideCopyName("torn");
+        if (!file_.cutTornTail(loaded, copy)) {
+            return fileError();
+        }
+        dialogs_.messageBox(
+            "Unfinished Line Removed",
+            "The last line of log.txt was never finished: the program was ended while it was "
+            "writing that contact, so the contact was not logged.  The unfinished line was "
+            "removed from log.txt:\r\n\r\n" +
+                shownTail(loaded.tail) + "\r\n\r\nThe whole file as it was is kept as " + copy +
+                " in the working directory.  Log that contact again if it is missing.",
+            MessageButtons::Ok, MessageIcon::Warning);
+        loaded.outcome = Found::Ok;
+    }
+    if (loaded.outcome != Found::Ok) {
+        return fileError();
     }
     resetTotals(state_);
     log_.assign(std::move(loaded.records));
@@ -49,11 +88,11 @@ bool WorkingLog::LoadLog() {
     if (loaded_) {
         loaded_();
     }
-    return true;
+    return Outcome::Continue;
 }
 
 WorkingLog::Appended WorkingLog::AppendRecord(ContactRecord record) {
-    Appended result{Status::success(), {}};
+    Appended result{Status::success(), {}, {}};
     if (!opened_) {
         result.status =
             Status::failure("Contact NOT logged: log.txt has not been opened. Close the "
@@ -65,14 +104,48 @@ WorkingLog::Appended WorkingLog::AppendRecord(ContactRecord record) {
                                         " contacts is the most one log holds. Contact NOT logged.");
         return result;
     }
-    if (Status written = file_.append(record); !written) {
-        result.status =
-            Status::failure("Contact NOT logged: cannot write log.txt - " + written.message());
-        return result;
+    if (file_.changedOutside()) {
+        // Deleted, moved or replaced under the program: appending to whatever stands
+        // there now would lose every earlier contact at the next reload.
+        const std::string copy = sideCopyName("replaced");
+        bool kept = false;
+        if (Status back = file_.writeBack(log_.records(), copy, kept); !back) {
+            result.status = Status::failure("Contact NOT logged: log.txt was removed or changed "
+                                            "by another program and cannot be written again - " +
+                                            back.message());
+            return result;
+        }
+        result.note = "log.txt was removed or changed outside the program: written again from "
+                      "memory" +
+                      (kept ? "; the other file is kept as " + copy : std::string()) + ".";
     }
-    addPoints(state_, record.points);
-    result.effect = countSpc(state_, table_, record.spc);
-    log_.append(std::move(record));
+    const AppendResult written = file_.append(record);
+    switch (written.left) {
+    case AppendResult::Left::Whole:
+        if (!written.problem.empty()) {
+            result.note =
+                "The contact was logged, but log.txt reported an error: " + written.problem +
+                ". Check the disk.";
+        }
+        addPoints(state_, record.points);
+        result.effect = countSpc(state_, table_, record.spc);
+        log_.append(std::move(record));
+        break;
+    case AppendResult::Left::Nothing:
+        result.status =
+            Status::failure("Contact NOT logged: cannot write log.txt - " + written.problem);
+        break;
+    case AppendResult::Left::Unknown:
+        // Part of the line may be in the file: the log in memory goes back over it,
+        // or, failing that, before the next contact (the file no longer matches).
+        result.status = Status::failure(
+            "Contact NOT logged: cannot write log.txt - " + written.problem +
+            (file_.rewrite(log_.records())
+                 ? std::string()
+                 : std::string(". log.txt will be written again from memory before the next "
+                               "contact")));
+        break;
+    }
     return result;
 }
 
@@ -80,9 +153,12 @@ WorkingLog::Rewritten WorkingLog::RewriteLog() {
     if (!opened_) {
         return {Status::failure("log.txt has not been opened"), LoadLog()};
     }
-    Rewritten result{file_.rewrite(log_.records()), false};
-    result.loaded = LoadLog();
-    return result;
+    // What another program put in place of log.txt is kept beside it, not lost.
+    bool kept = false;
+    Status written = file_.changedOutside()
+                         ? file_.writeBack(log_.records(), sideCopyName("replaced"), kept)
+                         : file_.rewrite(log_.records());
+    return {std::move(written), LoadLog()};
 }
 
 WorkingLog::Rewritten WorkingLog::RemoveRecord(std::size_t k) {
@@ -95,26 +171,31 @@ WorkingLog::Rewritten WorkingLog::ReplaceRecord(std::size_t k, ContactRecord rec
     return RewriteLog();
 }
 
-bool WorkingLog::NewLog(NewLogHooks& hooks) {
+Outcome WorkingLog::NewLog(NewLogHooks& hooks) {
     const std::string answer = dialogs_.inputBox(
         "WARNING - Your existing log file will be ERASED!",
         "Are you sure that you want to start a new log file?  This function will ERASE the "
         "existing log file!\r\n\r\nTo verify that you want to start a new log file, please "
         "type: YES");
     if (toUpper(answer) == "YES") {
-        hooks.backupBeforeNewLog();
-        state_.operatingSeconds = 0;
-        state_.operatingSecondsNow = 0;
-        if (Status erased = file_.erase(); erased) {
-            log_.clear();
-            backupReference_ = 0;
-        } else {
+        if (Status backedUp = hooks.backupBeforeNewLog(); !backedUp) {
+            dialogs_.messageBox("Log Not Erased",
+                                "The existing log could not be copied to the BACKUP folder, so "
+                                "it is kept: " +
+                                    backedUp.message(),
+                                MessageButtons::Ok, MessageIcon::Warning);
+        } else if (Status erased = file_.erase(); !erased) {
             dialogs_.messageBox("Log Not Erased",
                                 "The log file could not be emptied, so the existing log is kept: " +
                                     erased.message(),
                                 MessageButtons::Ok, MessageIcon::Warning);
+        } else {
+            state_.operatingSeconds = 0;
+            state_.operatingSecondsNow = 0;
+            log_.clear();
+            backupReference_ = 0;
+            hooks.savePreferences();
         }
-        hooks.savePreferences();
     }
     hooks.showOperatingTime();
     return LoadLog();

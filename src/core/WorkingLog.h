@@ -7,7 +7,9 @@
 #include "core/ContestLog.h"
 #include "core/LogFile.h"
 #include "core/OperatingState.h"
+#include "core/Outcome.h"
 #include "core/Tally.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
 #include <functional>
@@ -18,7 +20,8 @@ namespace qv {
 class NewLogHooks {
 public:
     virtual ~NewLogHooks() = default;
-    virtual void backupBeforeNewLog() = 0;
+    // Copies log.txt as it stands on disk into BACKUP; a failure keeps the log.
+    virtual Status backupBeforeNewLog() = 0;
     virtual void savePreferences() = 0;
     virtual void showOperatingTime() = 0;
 };
@@ -29,7 +32,7 @@ public:
     static const char* const kFileErrorText;
 
     WorkingLog(ContestLog& log, OperatingState& state, const MultiplierTable& table, LogFile& file,
-               Dialogs& dialogs);
+               Dialogs& dialogs, Clock& clock);
 
     const ContestLog& log() const { return log_; }
     // True once log.txt has been read (or created) successfully.
@@ -44,23 +47,28 @@ public:
     void setLoadedHandler(std::function<void()> handler) { loaded_ = std::move(handler); }
 
     // Rebuilds the log and every total from log.txt. A log.txt that cannot be read
-    // shows the "File Error" box and returns false: the program must then end at
-    // once, leaving the file as it is. A missing log.txt is an empty log (the file
-    // is created), unless contacts are held in memory: they are written back.
-    bool LoadLog();
+    // shows the "File Error" box and ends the program, leaving the file as it is.
+    // A missing log.txt is an empty log (the file is created), unless contacts are
+    // held in memory: they are written back.
+    Outcome LoadLog();
 
-    struct Appended {
+    struct [[nodiscard]] Appended {
         Status status;
         CountEffect effect;
+        // For a logged contact: what the operator should know about log.txt (it
+        // was written back from memory, or the system reported an error although
+        // the line reached the file). Empty as a rule.
+        std::string note;
     };
     // Writes the record to log.txt first; only once it is on disk does it join the
     // log and count. A full log (11000 contacts), a log not yet read or a failed
-    // write refuses it with a message, leaving log and file as they were.
+    // write refuses it with a message, leaving log and file equal line for line. A
+    // log.txt deleted or replaced under the program is first written back whole.
     Appended AppendRecord(ContactRecord record);
 
-    struct Rewritten {
-        Status write;        // failure: log.txt kept its old contents
-        bool loaded = false; // false: the "File Error" path, the program must end
+    struct [[nodiscard]] Rewritten {
+        Status write;    // failure: log.txt kept its old contents
+        Outcome outcome; // EndProgram: the reload met the "File Error" path
     };
     // Writes the in-memory log over log.txt (crash-safe), then loads it again so
     // the totals come from the file. If the write fails, the reload brings memory
@@ -71,17 +79,22 @@ public:
     Rewritten RemoveRecord(std::size_t k);
     Rewritten ReplaceRecord(std::size_t k, ContactRecord record);
 
-    // The "&New" confirmation and erase; returns LoadLog's result.
-    bool NewLog(NewLogHooks& hooks);
+    // The "&New" confirmation and erase, then LoadLog.
+    Outcome NewLog(NewLogHooks& hooks);
 
 private:
     void countRecord(const ContactRecord& record);
+    Outcome fileError();
+    // A name beside log.txt for a copy kept before the program changes it:
+    // log.txt.<what>-yyyymmddhhnnss.
+    std::string sideCopyName(const char* what);
 
     ContestLog& log_;
     OperatingState& state_;
     const MultiplierTable& table_;
     LogFile& file_;
     Dialogs& dialogs_;
+    Clock& clock_;
     std::function<void()> loaded_;
     // Nothing is written until the log has been read once: writing over a log.txt
     // that memory does not hold would lose its contacts.

@@ -11,7 +11,7 @@
 
 namespace qv {
 
-struct CabrilloWriteResult {
+struct [[nodiscard]] CabrilloWriteResult {
     Status status = Status::success();
     std::string fileName; // chosen from the own call, also on failure
 };

@@ -19,23 +19,50 @@ std::string archiveDefaultName(const std::string& ownCall, const DateTime& t) {
     return ownCall + buf + ".log";
 }
 
+Status LogArchive::copyToBackup(const std::string& bytes) {
+    std::string folder = files_.findEntryIgnoringCase(kBackupFolder).value_or("");
+    if (folder.empty()) {
+        folder = kBackupFolder;
+        if (Status made = files_.makeDirectory(folder); !made) {
+            return made;
+        }
+    }
+    const std::string name = backupFileName(clock_.localNow());
+    const std::string stem = folder + "/" + name.substr(0, name.size() - 4);
+    std::string target = folder + "/" + name;
+    for (int n = 2;; ++n) {
+        const FileContents earlier = files_.read(target);
+        if (earlier.error == FileContents::Error::NotFound ||
+            bytes.compare(0, earlier.bytes.size(), earlier.bytes) == 0) {
+            break;
+        }
+        target = stem + "-" + std::to_string(n) + ".log";
+    }
+    return files_.replace(target, bytes);
+}
+
 bool LogArchive::Backup() {
     const std::size_t count = working_.log().size();
     if (count == 0 || count == working_.backupReference()) {
         return false;
     }
-    std::string folder = files_.findEntryIgnoringCase(kBackupFolder).value_or("");
-    if (folder.empty()) {
-        folder = kBackupFolder;
-        if (!files_.makeDirectory(folder)) {
-            return false;
-        }
-    }
     const FileContents log = files_.read(LogFile::kName);
     if (log.error != FileContents::Error::None) {
         return false;
     }
-    return files_.replace(folder + "/" + backupFileName(clock_.localNow()), log.bytes).ok();
+    return copyToBackup(log.bytes).ok();
+}
+
+Status LogArchive::BackupOnDisk() {
+    const FileContents log = files_.read(LogFile::kName);
+    if (log.error == FileContents::Error::NotFound ||
+        (log.error == FileContents::Error::None && log.bytes.empty())) {
+        return Status::success();
+    }
+    if (log.error != FileContents::Error::None) {
+        return Status::failure(std::string(LogFile::kName) + ": " + log.reason);
+    }
+    return copyToBackup(log.bytes);
 }
 
 void LogArchive::Archive() {
@@ -60,7 +87,17 @@ void LogArchive::Archive() {
     }
 }
 
-bool LogArchive::Restore() {
+Outcome LogArchive::Restore() {
+    if (!working_.opened()) {
+        // Start-up stopped before log.txt was read: what it holds is unknown to the
+        // program and must not be written over.
+        dialogs_.messageBox("Error Restoring Log",
+                            "log.txt has not been read since the program started (the start-up "
+                            "stopped early), so it is not replaced.  Close the program, correct "
+                            "the start-up error and start it again before restoring a log.",
+                            MessageButtons::Ok, MessageIcon::Warning);
+        return Outcome::Continue;
+    }
     dialogs_.messageBox(
         "Opening Archived Data Information",
         "This action will open an archived log or backup file and creates a working file called "
@@ -73,32 +110,37 @@ bool LogArchive::Restore() {
                             "Are you sure that you want to open an archived log?  This action "
                             "will clear and replace existing QSO data.",
                             MessageButtons::YesNo, MessageIcon::Question) != MessageAnswer::Yes) {
-        return true;
+        return Outcome::Continue;
     }
     const std::string source = dialogs_.openFileName("Restore from Archive or Backup",
                                                      files_.directory(), kLogFilesFilter);
     if (source.empty()) {
-        return true;
+        return Outcome::Continue;
     }
     const FileContents archived = files_.read(source);
     if (archived.error != FileContents::Error::None) {
         dialogs_.messageBox("Error Restoring Log",
                             archived.reason.empty() ? "File not found" : archived.reason,
                             MessageButtons::Ok, MessageIcon::Critical);
-        return true;
+        return Outcome::Continue;
     }
     // A file that would not load as a log is refused before it replaces log.txt,
     // so the working log survives; the program then ends as for any unreadable log.
     if (!parseLog(archived.bytes, ContestLog::kCapacity).ok) {
         dialogs_.messageBox(WorkingLog::kFileErrorTitle, WorkingLog::kFileErrorText,
                             MessageButtons::Ok, MessageIcon::Critical);
-        return false;
+        return Outcome::EndProgram;
     }
-    // The copy replaces log.txt whole or not at all; the archive is only read.
-    if (Status copied = files_.replace(LogFile::kName, archived.bytes); !copied) {
+    // The log on disk is copied into BACKUP first, then the archive replaces it
+    // whole or not at all; the archive is only read.
+    Status copied = BackupOnDisk();
+    if (copied) {
+        copied = files_.replace(LogFile::kName, archived.bytes);
+    }
+    if (!copied) {
         dialogs_.messageBox("Error Restoring Log", copied.message(), MessageButtons::Ok,
                             MessageIcon::Critical);
-        return true;
+        return Outcome::Continue;
     }
     return working_.LoadLog();
 }

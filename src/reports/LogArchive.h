@@ -28,16 +28,25 @@ public:
                const StationProfile& profile)
         : working_(working), files_(files), dialogs_(dialogs), clock_(clock), profile_(profile) {}
 
-    // The backup copy, when the log holds contacts and their number changed since
-    // it was read; failures are silent. True when a copy was made.
+    // The backup copy on closing, when the log holds contacts and their number
+    // changed since it was read; failures are silent. True when a copy was made.
     bool Backup();
+    // The copy of log.txt as it stands on disk, whatever the log in memory holds:
+    // before a new log empties it and before a restore replaces it. An empty file
+    // needs no copy.
+    Status BackupOnDisk();
     // "Archive Current &Log".
     void Archive();
-    // "&Restore from Archive or Backup"; false when the restored file could not be
-    // read (the "File Error" path: the program must end).
-    bool Restore();
+    // "&Restore from Archive or Backup".
+    Outcome Restore();
 
 private:
+    // Writes bytes into the BACKUP folder under the name of this minute. A backup
+    // made earlier in the same minute is replaced when the new copy holds all of
+    // it; otherwise (a new log was started in between) it is kept and the new copy
+    // gets a numbered name beside it.
+    Status copyToBackup(const std::string& bytes);
+
     WorkingLog& working_;
     FileStore& files_;
     Dialogs& dialogs_;

@@ -88,7 +88,10 @@ Form1::Form1(MainContext& context, SettingsStore& settings, Clipboard& clipboard
             [this] { act([&] { logic_.entry().releaseHeldKey(); }); });
 
     connectMenu();
-    // Input is dropped while a key is held after a duplicate.
+    // One filter on the whole application sees every event of this window once:
+    // the keys before the focused field, the focus changes of the entry line, the
+    // clicks of the list and the band label, and input dropped while a key is
+    // held after a duplicate.
     qApp->installEventFilter(this);
     render();
 }
@@ -96,12 +99,6 @@ Form1::Form1(MainContext& context, SettingsStore& settings, Clipboard& clipboard
 Form1::~Form1() {
     // Widgets losing the focus while the window is destroyed must not reach it.
     qApp->removeEventFilter(this);
-    for (QLineEdit* edit : fields_) {
-        edit->removeEventFilter(this);
-    }
-    listView1_->removeEventFilter(this);
-    listView1_->viewport()->removeEventFilter(this);
-    label24_->removeEventFilter(this);
 }
 
 void Form1::bindField(EntryField field, QLineEdit* edit) {
@@ -111,7 +108,6 @@ void Form1::bindField(EntryField field, QLineEdit* edit) {
         edit, fieldOf(logic_.state(), field),
         [this, field](int key) { act([&] { logic_.entry().keyPress(field, key); }); },
         [this, field] { act([&] { logic_.entry().edited(field); }); });
-    edit->installEventFilter(this);
 }
 
 void Form1::connectMenu() {
@@ -119,21 +115,9 @@ void Form1::connectMenu() {
         connect(menu_->action(QLatin1String(name)), &QAction::triggered, this,
                 [this, f](bool) { act(f); });
     };
-    on("mnuNew", [this] {
-        if (!logic_.menuNew()) {
-            endProgram();
-        }
-    });
-    on("mnuOpen", [this] {
-        if (!logic_.menuOpen()) {
-            endProgram();
-        }
-    });
-    on("mnuExit", [this] {
-        logic_.exiting();
-        ending_ = true;
-        QApplication::exit(0);
-    });
+    on("mnuNew", [this] { return logic_.menuNew(); });
+    on("mnuOpen", [this] { return logic_.menuOpen(); });
+    on("mnuExit", [this] { exitProgram(); });
     on("mnuSetup", [this] { logic_.menuSetup(); });
     on("mnuExport", [this] { logic_.menuExport(); });
     on("mnuArchive", [this] { archive_.Archive(); });
@@ -141,16 +125,13 @@ void Form1::connectMenu() {
         Form2::run(this, c_.log(), c_.op, c_.profile, settings_, c_.dialogs, c_.beeper, c_.files);
     });
     on("mnuADIF", [this] {
-        ExportAdifFile(c_.dialogs, c_.beeper, c_.clock, c_.files,
-                       c_.shipped.read(AdifCountryTable::kFileName), c_.log(),
-                       fromQString(windowTitle()));
+        // The export shows its own success or failure box.
+        (void)ExportAdifFile(c_.dialogs, c_.beeper, c_.clock, c_.files,
+                             c_.shipped.read(AdifCountryTable::kFileName), c_.log(),
+                             fromQString(windowTitle()));
     });
     on("mnuCopy", [this] { copyListedItems(logic_.state().recent.rows, clipboard_); });
-    on("mnuRestore", [this] {
-        if (!archive_.Restore()) {
-            endProgram();
-        }
-    });
+    on("mnuRestore", [this] { return archive_.Restore(); });
     on("mnuReadHelp", [this] { showTextFile(helpWindow_, "Help", "help.txt"); });
     on("mnuThirdParty",
        [this] { showTextFile(thirdPartyWindow_, "Third Party Traffic", "thirdparty.txt"); });
@@ -166,7 +147,7 @@ void Form1::connectMenu() {
     for (std::string_view band : kBands) {
         const QString name = QStringLiteral("mnuBand") + toQString(band);
         connect(menu_->action(name), &QAction::triggered, this,
-                [this, band](bool) { act([&] { logic_.selectBand(band); }); });
+                [this, band](bool) { act([&] { return logic_.selectBand(band); }); });
     }
 }
 
@@ -181,6 +162,15 @@ void Form1::showTextFile(TextFileWindow*& window, const char* title, const char*
         window = new TextFileWindow(QLatin1String(title), this);
     }
     window->showText(text.bytes);
+}
+
+void Form1::exitProgram() {
+    if (ending_) {
+        return;
+    }
+    logic_.exiting();
+    ending_ = true;
+    QApplication::exit(0);
 }
 
 void Form1::endProgram() {
@@ -343,12 +333,9 @@ void Form1::editSelected() {
     const EditOutcome outcome =
         frmEditCon::run(this, c_.log(), *k, c_.prefixes, c_.multipliers, c_.dialogs, c_.beeper);
     act([&] {
-        const bool keep = logic_.editFinished(
+        return logic_.editFinished(
             *k, outcome.kind == EditOutcome::Kind::Saved ? &outcome.record : nullptr,
             outcome.kind == EditOutcome::Kind::Delete);
-        if (!keep) {
-            endProgram();
-        }
     });
 }
 
@@ -357,11 +344,7 @@ void Form1::deleteSelected() {
     if (!k) {
         return;
     }
-    act([&] {
-        if (!logic_.cmdDelete_Click(*k)) {
-            endProgram();
-        }
-    });
+    act([&] { return logic_.cmdDelete_Click(*k); });
 }
 
 bool Form1::dispatchKey(QKeyEvent* event) {
@@ -415,7 +398,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         act([&] { logic_.listClicked(); });
     }
     if (watched == label24_ && t == QEvent::MouseButtonRelease) {
-        act([&] { logic_.bandLabelClicked(); });
+        act([&] { return logic_.bandLabelClicked(); });
         return true;
     }
     for (std::size_t i = 0; i < fields_.size(); ++i) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <type_traits>
 
 #include <QMainWindow>
 
@@ -40,6 +41,10 @@ public:
 
     MainWindow& logic() { return logic_; }
 
+    // "&Exit": the operating time is saved and the program ends at once. Also what
+    // a termination signal does, between two events.
+    void exitProgram();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -54,7 +59,8 @@ private:
 
     // StartupWindows
     void showStationWindow() override;
-    void backupLog() override { archive_.Backup(); }
+    void backupLog() override { (void)archive_.Backup(); }
+    Status backupBeforeNewLog() override { return archive_.BackupOnDisk(); }
 
     QWidget* buildTopLine();
     QWidget* buildEntryLine();
@@ -71,7 +77,8 @@ private:
     // "&Read Help File" and "&3Rd Party List": the text read whole into its window.
     void showTextFile(TextFileWindow*& window, const char* title, const char* fileName);
 
-    // Runs a logic call, then shows the state; a reload that failed ends the program.
+    // Runs a logic call, then shows the state. This is the one place where an
+    // action's outcome is acted on: a reload that failed ends the program.
     template <typename F> void act(F&& f);
     void render();
     void renderOnce();
@@ -130,7 +137,14 @@ template <typename F> void Form1::act(F&& f) {
     if (ending_) {
         return;
     }
-    f();
+    if constexpr (std::is_same_v<decltype(f()), Outcome>) {
+        if (f() == Outcome::EndProgram) {
+            endProgram();
+            return;
+        }
+    } else {
+        f();
+    }
     render();
 }
 

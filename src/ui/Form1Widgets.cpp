@@ -43,7 +43,6 @@ QWidget* Form1::buildTopLine() {
     label24_ = valueLabel(box, "Label24", "Band");
     label24_->setToolTip(QStringLiteral("Click to change modes."));
     label24_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14pt;"));
-    label24_->installEventFilter(this);
     row->addWidget(label24_);
     row->addSpacing(20);
 
@@ -136,6 +135,8 @@ QWidget* Form1::buildEntryLine() {
 
     lblDialog_ = valueLabel(box, "lblDialog", "Status");
     lblDialog_->setAutoFillBackground(true);
+    // A long message is cut at the window's edge; it never widens the window.
+    lblDialog_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblDialog_->setMinimumHeight(28);
     QFont f = lblDialog_->font();
     f.setPointSize(f.pointSize() + 2);
@@ -168,8 +169,6 @@ QWidget* Form1::buildListArea() {
     listView1_->setFocusPolicy(Qt::ClickFocus);
     listView1_->setSelectionMode(QAbstractItemView::SingleSelection);
     listView1_->header()->setSectionsClickable(true);
-    listView1_->viewport()->installEventFilter(this);
-    listView1_->installEventFilter(this);
     connect(listView1_->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { act([&] { logic_.headingClicked(column); }); });
     connect(listView1_, &QTreeWidget::itemClicked, this,
@@ -206,6 +205,7 @@ QWidget* Form1::buildListArea() {
     grid->addWidget(cmdDup_, 2, 1);
     lblDupe_ = valueLabel(box, "lblDupe", "Possible Duplicates");
     lblDupe_->setAutoFillBackground(true);
+    lblDupe_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblDupe_->setMinimumHeight(22);
     grid->addWidget(lblDupe_, 3, 0, 1, 4);
     grid->setColumnStretch(0, 1);

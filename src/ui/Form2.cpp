@@ -90,7 +90,7 @@ Form2::Form2(Form2Context context, QWidget* parent) : QDialog(parent), c_(std::m
     layout->addLayout(buttons);
 
     connect(command4_, &QPushButton::clicked, this, [this] {
-        Command4Click(s_, c_); // a failed write is quiet
+        (void)Command4Click(s_, c_); // a failed write is quiet
         render();
     });
     connect(command3_, &QPushButton::clicked, this, [this] {

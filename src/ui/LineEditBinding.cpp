@@ -54,14 +54,16 @@ void LineEditBinding::copyFromBox() {
     if (rendering_) {
         return;
     }
-    field_.text = fromQString(edit_->text());
+    std::string text = fromQString(edit_->text());
+    const bool textChanged = text != field_.text;
+    field_.text = std::move(text);
     if (edit_->hasSelectedText()) {
         field_.select(static_cast<std::size_t>(edit_->selectionStart()),
                       static_cast<std::size_t>(edit_->selectedText().size()));
     } else {
         field_.select(static_cast<std::size_t>(edit_->cursorPosition()), 0);
     }
-    if (onEdited_) {
+    if (textChanged && onEdited_) {
         onEdited_();
     }
 }

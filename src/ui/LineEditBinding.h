@@ -2,8 +2,11 @@
 
 // Connects a QLineEdit to a TextField of the window logic. Keys that type a
 // character, Enter, Backspace, Space and Esc go to the logic, which edits the
-// field itself; other keys (arrows, Home, Delete, Ctrl+V ...) edit the box
-// natively and the result is copied back as an edit.
+// field itself; other keys (arrows, Home, Delete, Ctrl+V ...) work on the box
+// natively. What the box did comes back as one of two events: a text edit
+// (paste, Delete, undo), which the logic reacts to, or a caret or selection move
+// (arrows, Home, a click, the selection a Tab into the box makes), which only
+// updates the field's selection: moving the caret changes nothing else.
 
 #include "core/TextField.h"
 
@@ -22,8 +25,8 @@ public:
     using KeyHandler = std::function<void(int key)>;
     using EditHandler = std::function<void()>;
 
-    // onKey receives each forwarded key; onEdited runs after a native edit (text
-    // or selection changed by the box itself) once `field` holds the new state.
+    // onKey receives each forwarded key; onEdited runs after a native text edit,
+    // once `field` holds the new text and selection.
     LineEditBinding(QLineEdit* edit, TextField& field, KeyHandler onKey, EditHandler onEdited);
 
     // Copies the field's text and selection into the box.

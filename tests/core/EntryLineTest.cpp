@@ -35,7 +35,7 @@ TEST_F(EntryLineTest, CallShapeHint) {
 }
 
 TEST_F(EntryLineTest, WithTheClockStoppedEveryKeyAsksForTimeOn) {
-    files.files["Quorvpref.txt"] = formatPreferences(profile, prefs);
+    files.files["Quorvpref.txt"] = *formatPreferences(profile, prefs);
     ASSERT_EQ(main.start(), MainWindow::Started::Ready);
     type(EntryField::Call, "W1");
     EXPECT_EQ(ui.lblDialog, "Click Log \"Time On\"!");

@@ -71,7 +71,7 @@ TEST_F(LifecycleTest, NoWithoutYesKeepsTheLog) {
 TEST_F(LifecycleTest, NoAndYesStartsANewLogAfterABackup) {
     givenLog({contact("W1AW")});
     prefs.operatingSeconds = 500;
-    files.files["Quorvpref.txt"] = formatPreferences(profile, prefs);
+    files.files["Quorvpref.txt"] = *formatPreferences(profile, prefs);
     dialogs.messageAnswers = {MessageAnswer::No};
     dialogs.inputAnswers = {"yes"};
     EXPECT_EQ(main.start(), MainWindow::Started::Ready);
@@ -85,7 +85,7 @@ TEST_F(LifecycleTest, BandSelectionSavesLineTwelveAndReloads) {
     givenLog({contact("W1AW")});
     startLogging();
     files.files["log.txt"] += *formatLogLine(contact("K1ABC")); // written by another copy
-    main.selectBand("20");
+    ASSERT_EQ(main.selectBand("20"), Outcome::Continue);
     EXPECT_EQ(op.currentBand, "20");
     EXPECT_EQ(ui.label24, "20");
     EXPECT_EQ(log.size(), 2u);
@@ -99,18 +99,18 @@ TEST_F(LifecycleTest, TheBandLabelStepsThroughTheBands) {
     startLogging();
     std::vector<std::string> seen;
     for (int i = 0; i < 8; ++i) {
-        main.bandLabelClicked();
+        ASSERT_EQ(main.bandLabelClicked(), Outcome::Continue);
         seen.push_back(op.currentBand);
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"20", "15", "10", "6", "2", "70", "80", "40"}));
-    main.selectBand("160");
-    main.bandLabelClicked();
+    ASSERT_EQ(main.selectBand("160"), Outcome::Continue);
+    ASSERT_EQ(main.bandLabelClicked(), Outcome::Continue);
     EXPECT_EQ(op.currentBand, "160");
 }
 
 TEST_F(LifecycleTest, TimeOnAndOffKeepTheOperatingTime) {
     prefs.operatingSeconds = 3725;
-    files.files["Quorvpref.txt"] = formatPreferences(profile, prefs);
+    files.files["Quorvpref.txt"] = *formatPreferences(profile, prefs);
     ASSERT_EQ(main.start(), MainWindow::Started::Ready);
     EXPECT_EQ(ui.lblttrack, "01:02:05");
     main.cmdLogOn_Click();
@@ -172,6 +172,33 @@ TEST_F(LifecycleTest, MenuSettingsAreSaved) {
     EXPECT_EQ(q.defaultCategory, "Y");
     EXPECT_EQ(q.sizePercent, 96);
     EXPECT_EQ(q.listPreviousContacts, 1);
+}
+
+TEST_F(LifecycleTest, ADoubleQuoteNeverBecomesTheDefaultCategory) {
+    startLogging();
+    dialogs.inputAnswers = {"\"", "\"o"};
+    main.menuDefaultCategory();
+    EXPECT_EQ(prefs.defaultCategory, "");
+    main.menuDefaultCategory();
+    EXPECT_EQ(prefs.defaultCategory, "O");
+    StationProfile p;
+    Preferences q;
+    ASSERT_TRUE(parsePreferences(files.files["Quorvpref.txt"], p, q));
+    EXPECT_EQ(q.defaultCategory, "O");
+}
+
+TEST_F(LifecycleTest, APreferencesFileThatStoppedTheStartUpIsNeverWrittenOver) {
+    profile.ownCall = "W1AW";
+    profile.ownName = "Anne";
+    std::string text = *formatPreferences(profile, prefs);
+    text.replace(text.find("\r\n0\r\n"), 5, "\r\n1e39\r\n"); // line 5, operating time
+    files.files["Quorvpref.txt"] = text;
+    EXPECT_EQ(main.start(), MainWindow::Started::Stopped);
+    EXPECT_EQ(dialogs.shown.back().text, "Error opening file: Quorvpref.txt line 5");
+    ASSERT_EQ(main.selectBand("20"), Outcome::Continue);
+    main.menuListPreviousContacts();
+    EXPECT_EQ(files.files["Quorvpref.txt"], text);
+    EXPECT_NE(ui.lblDialog.find("Preferences not saved"), std::string::npos);
 }
 
 } // namespace

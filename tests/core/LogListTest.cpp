@@ -53,11 +53,11 @@ TEST_F(LogListTest, DeleteAsksAndRenumbers) {
     givenLog(numbered(5));
     startLogging();
     dialogs.messageAnswers = {MessageAnswer::No};
-    EXPECT_TRUE(main.cmdDelete_Click(3));
+    EXPECT_EQ(main.cmdDelete_Click(3), Outcome::Continue);
     EXPECT_EQ(log.size(), 5u);
     EXPECT_EQ(dialogs.shown.back().title, "Are you sure?");
     EXPECT_EQ(dialogs.shown.back().buttons, MessageButtons::YesNo);
-    EXPECT_TRUE(main.cmdDelete_Click(3));
+    EXPECT_EQ(main.cmdDelete_Click(3), Outcome::Continue);
     ASSERT_EQ(log.size(), 4u);
     EXPECT_EQ(log.record(3).call, "W4AB");
     EXPECT_EQ(log.record(4).call, "W5AB");
@@ -74,7 +74,7 @@ TEST_F(LogListTest, EditingOneNameChangesExactlyThatLine) {
     const std::string before = onDisk();
     ContactRecord edited = log.record(7);
     edited.name = "Zoe";
-    EXPECT_TRUE(main.editFinished(7, &edited, false));
+    EXPECT_EQ(main.editFinished(7, &edited, false), Outcome::Continue);
     const std::string after = onDisk();
     auto lines = [](const std::string& text) {
         std::vector<std::string> out;

@@ -42,6 +42,10 @@ public:
         }
     }
     void backupLog() override { calls.push_back("backup"); }
+    Status backupBeforeNewLog() override {
+        calls.push_back("backup");
+        return Status::success();
+    }
 };
 
 class MainFixture : public ::testing::Test {
@@ -59,7 +63,7 @@ protected:
     Preferences prefs;
     PrefixTable prefixes;
     LogFile logFile{files};
-    WorkingLog working{log, op, multipliers, logFile, dialogs};
+    WorkingLog working{log, op, multipliers, logFile, dialogs, clock};
     RecordingVoice voice;
     NoKeyerCallText keyer;
     NoBandMap bandMap;
@@ -84,7 +88,7 @@ protected:
 
     // Start-up answered Yes to "Open existing log?", then Time On.
     void startLogging() {
-        files.files["Quorvpref.txt"] = formatPreferences(profile, prefs);
+        files.files["Quorvpref.txt"] = *formatPreferences(profile, prefs);
         ASSERT_EQ(main.start(), MainWindow::Started::Ready);
         main.cmdLogOn_Click();
         dialogs.shown.clear();

@@ -67,12 +67,13 @@ TEST_F(MainsTest, UtcComesFromTheLocalClockAndTheOffset) {
         ASSERT_FALSE(log.empty());
         EXPECT_EQ(log.record(log.size()).date, c.date);
         EXPECT_EQ(log.record(log.size()).time, c.time);
-        main.selectBand("20"); // the next contact with the same call is no duplicate
+        ASSERT_EQ(main.selectBand("20"),
+                  Outcome::Continue); // the next contact with the same call is no duplicate
     }
 }
 
 TEST_F(MainsTest, EnterInTheNameFieldOfAnEmptyLine) {
-    files.files["Quorvpref.txt"] = formatPreferences(profile, prefs);
+    files.files["Quorvpref.txt"] = *formatPreferences(profile, prefs);
     ASSERT_EQ(main.start(), MainWindow::Started::Ready);
     ASSERT_FALSE(op.timeOn);
     press(EntryField::Name, keys::kEnter);
@@ -184,7 +185,7 @@ TEST_F(MainsTest, PostContestDatesAndTimes) {
             ASSERT_EQ(log.size(), before + 1) << c.date << " " << c.time << ui.lblDialog;
             EXPECT_EQ(log.record(log.size()).date, c.storedDate);
             EXPECT_EQ(log.record(log.size()).time, c.storedTime);
-            main.selectBand(++band % 2 ? "20" : "15");
+            ASSERT_EQ(main.selectBand(++band % 2 ? "20" : "15"), Outcome::Continue);
         }
     }
 }

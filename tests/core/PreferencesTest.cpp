@@ -1,5 +1,9 @@
 #include "core/Preferences.h"
 
+#include "fakes/MemoryFileStore.h"
+
+#include <limits>
+
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -18,7 +22,7 @@ TEST(Preferences, RoundTripsEveryLine) {
     q.taskbar = 1;
     q.listPreviousContacts = 1;
     q.defaultCategory = "M";
-    const std::string text = formatPreferences(p, q);
+    const std::string text = *formatPreferences(p, q);
     EXPECT_EQ(text.substr(0, 31), "\"W1AW\"\r\n\"CT\"\r\n5.5\r\n\"PH\"\r\n3725\r\n");
     StationProfile p2;
     Preferences q2;
@@ -43,7 +47,7 @@ TEST(Preferences, EmptyLastLineIsNoDefaultCategory) {
     StationProfile p;
     Preferences q;
     q.defaultCategory = "X";
-    std::string text = formatPreferences(p, q);
+    std::string text = *formatPreferences(p, q);
     text = text.substr(0, text.rfind("\"X\"")) + "\r\n";
     ASSERT_TRUE(parsePreferences(text, p, q));
     EXPECT_EQ(q.defaultCategory, "");
@@ -58,6 +62,60 @@ TEST(Preferences, BadLinesFailAndChangeNothing) {
         EXPECT_FALSE(parsePreferences(bad, p, q).ok()) << bad;
         EXPECT_EQ(p.ownCall, "KEEP");
     }
+}
+
+TEST(Preferences, NumbersBeyondWhatTheLineCanMeanFail) {
+    const StationProfile good{"W1AW", "CT", 5, "USA", 72.5f, 41.75f, "NA", "L", "Anne"};
+    struct Case {
+        int line;
+        const char* value;
+    };
+    const Case cases[] = {{3, "1e30"}, {3, "-25"},   {5, "1e39"}, {5, "-1"},
+                          {7, "181"},  {8, "-90.5"}, {9, "256"},  {10, "-1"}};
+    for (const Case& c : cases) {
+        std::string text = *formatPreferences(good, Preferences{});
+        std::size_t start = 0;
+        for (int i = 1; i < c.line; ++i) {
+            start = text.find("\r\n", start) + 2;
+        }
+        text.replace(start, text.find("\r\n", start) - start, c.value);
+        StationProfile p;
+        Preferences q;
+        const Status read = parsePreferences(text, p, q);
+        EXPECT_FALSE(read.ok()) << c.value;
+        EXPECT_EQ(read.message(), "Quorvpref.txt line " + std::to_string(c.line)) << c.value;
+    }
+}
+
+TEST(Preferences, AValueThatCannotBeWrittenIsReportedNotWritten) {
+    StationProfile p;
+    p.ownName = "Jo\"hn";
+    Preferences q;
+    q.fileRead = true;
+    EXPECT_FALSE(formatPreferences(p, q));
+    test::MemoryFileStore files;
+    EXPECT_FALSE(writePreferences(files, p, q).ok());
+    EXPECT_FALSE(files.exists("Quorvpref.txt"));
+
+    p.ownName = "John";
+    q.operatingSeconds = std::numeric_limits<float>::infinity();
+    EXPECT_FALSE(writePreferences(files, p, q).ok());
+    EXPECT_FALSE(files.exists("Quorvpref.txt"));
+}
+
+TEST(Preferences, NothingIsWrittenBeforeTheFileWasRead) {
+    test::MemoryFileStore files;
+    files.files["Quorvpref.txt"] = "\"W1AW\"\r\n\"CT\"\r\nfive\r\n";
+    StationProfile p;
+    Preferences q;
+    EXPECT_FALSE(readPreferences(files, p, q).ok());
+    EXPECT_FALSE(writePreferences(files, p, q).ok());
+    EXPECT_EQ(files.files["Quorvpref.txt"], "\"W1AW\"\r\n\"CT\"\r\nfive\r\n");
+
+    files.files.clear(); // a first start: no file, defaults, and the file may be made
+    EXPECT_TRUE(readPreferences(files, p, q).ok());
+    EXPECT_TRUE(writePreferences(files, p, q).ok());
+    EXPECT_TRUE(files.exists("Quorvpref.txt"));
 }
 
 } // namespace

@@ -249,9 +249,10 @@ TEST_F(StationWindowTest, DoneSetsNonNumericNumbersToZeroAndHides) {
         const char* text;
         const char* after;
     };
-    const Case cases[] = {{"", "0"},       {"abc", "0"},         {"72.5W", "0"},
-                          {"-", "0"},      {"-71.25", "-71.25"}, {" 5 ", " 5 "},
-                          {"&H10", "&H10"}};
+    // A number beyond what any of the three can mean is a slip, never arithmetic.
+    const Case cases[] = {{"", "0"},        {"abc", "0"},         {"72.5W", "0"},
+                          {"-", "0"},       {"-11.25", "-11.25"}, {" 5 ", " 5 "},
+                          {"&H10", "&H10"}, {"1e30", "0"},        {"200", "0"}};
     for (const Case& c : cases) {
         window.open(anne(), settings);
         for (C field : {C::Text3, C::Text4, C::Text6}) {

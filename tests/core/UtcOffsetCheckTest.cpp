@@ -99,7 +99,8 @@ TEST_F(UtcOffsetCheckTest, OnlyANumericAnswerChangesTheOffset) {
     };
     const Case cases[] = {
         {"", false, 4},     {"five", false, 4}, {"5h", false, 4}, {"5.5", true, 5.5f},
-        {" -3 ", true, -3}, {"4", true, 4}, // a numeric answer is saved even when unchanged
+        {" -3 ", true, -3}, {"4", true, 4},    // a numeric answer is saved even when unchanged
+        {"1e30", false, 4}, {"-25", false, 4}, // beyond any zone: a slip, not an offset
     };
     for (const Case& c : cases) {
         clocks(at(13, 14, 0), at(13, 9, 0));

@@ -2,6 +2,7 @@
 
 #include "Records.h"
 #include "core/LogFileFormat.h"
+#include "fakes/FakeClock.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/MemoryFileStore.h"
 
@@ -13,7 +14,10 @@ namespace {
 class RecordingHooks : public NewLogHooks {
 public:
     std::vector<std::string> calls;
-    void backupBeforeNewLog() override { calls.push_back("backup"); }
+    Status backupBeforeNewLog() override {
+        calls.push_back("backup");
+        return Status::success();
+    }
     void savePreferences() override { calls.push_back("save"); }
     void showOperatingTime() override { calls.push_back("time"); }
 };
@@ -25,8 +29,9 @@ protected:
     ContestLog log;
     OperatingState state;
     MultiplierTable table;
+    test::FakeClock clock;
     LogFile file{files};
-    WorkingLog working{log, state, table, file, dialogs};
+    WorkingLog working{log, state, table, file, dialogs, clock};
 
     void givenLog(const std::vector<ContactRecord>& records) {
         files.files["log.txt"] = *formatLog(records);
@@ -46,7 +51,7 @@ TEST_F(WorkingLogTest, LoadCountsPointsMultipliersAndDxEntities) {
               test::contact("XX1A", "XX")});
     int loads = 0;
     working.setLoadedHandler([&] { ++loads; });
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     EXPECT_EQ(loads, 1);
     EXPECT_EQ(log.size(), 9u);
     EXPECT_EQ(state.totalPoints, 10 + 10 + 2 + 25 + 1 + 10 + 10 + 10 + 10);
@@ -58,8 +63,8 @@ TEST_F(WorkingLogTest, LoadCountsPointsMultipliersAndDxEntities) {
 
 TEST_F(WorkingLogTest, ReloadStartsTotalsAfresh) {
     givenLog({test::contact("DL1A", "Germany", 25), test::contact("W1AW", "CT")});
-    ASSERT_TRUE(working.LoadLog());
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     EXPECT_EQ(state.totalPoints, 35);
     EXPECT_EQ(multiplierCount(state), 2);
 }
@@ -70,7 +75,7 @@ TEST_F(WorkingLogTest, EveryDistinctDxEntityCountsPastAThousand) {
         records.push_back(test::contact("DX" + std::to_string(i), "Entity " + std::to_string(i)));
     }
     givenLog(records);
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     EXPECT_EQ(state.dxWorked.count(), 1005u);
     EXPECT_EQ(multiplierCount(state), 1005);
 }
@@ -79,7 +84,7 @@ TEST_F(WorkingLogTest, UnreadableLogShowsFileErrorAndLeavesTheFile) {
     const std::string damaged = "\"W1AW\",\"M\",\"Jo\"hn\",\"Anne\",\"CT\",\"2007/01/13\","
                                 "\"14:22:05\",\"PH\",\"40\",10,\"\"\r\n";
     files.files["log.txt"] = damaged;
-    EXPECT_FALSE(working.LoadLog());
+    EXPECT_EQ(working.LoadLog(), Outcome::EndProgram);
     EXPECT_TRUE(sawFileError());
     EXPECT_EQ(dialogs.shown.back().icon, MessageIcon::Critical);
     EXPECT_EQ(onDisk(), damaged);
@@ -87,12 +92,12 @@ TEST_F(WorkingLogTest, UnreadableLogShowsFileErrorAndLeavesTheFile) {
 
     files.unreadable = true;
     dialogs.shown.clear();
-    EXPECT_FALSE(working.LoadLog());
+    EXPECT_EQ(working.LoadLog(), Outcome::EndProgram);
     EXPECT_TRUE(sawFileError());
 }
 
 TEST_F(WorkingLogTest, MissingLogIsAnEmptyLogAndIsCreated) {
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     EXPECT_EQ(log.size(), 0u);
     EXPECT_EQ(state.totalPoints, 0);
     ASSERT_TRUE(files.exists("log.txt"));
@@ -101,9 +106,9 @@ TEST_F(WorkingLogTest, MissingLogIsAnEmptyLogAndIsCreated) {
 
 TEST_F(WorkingLogTest, AVanishedLogIsWrittenBackFromMemory) {
     givenLog({test::contact("W1AW")});
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     files.files.erase("log.txt");
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     EXPECT_EQ(log.size(), 1u);
     EXPECT_EQ(onDisk(), *formatLogLine(test::contact("W1AW")));
 }
@@ -117,7 +122,7 @@ TEST_F(WorkingLogTest, NothingIsWrittenBeforeTheLogHasBeenRead) {
 }
 
 TEST_F(WorkingLogTest, AppendWritesTheLineBeforeTheContactCounts) {
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     const auto appended = working.AppendRecord(test::contact("DL1A", "Germany", 25));
     ASSERT_TRUE(appended.status.ok());
     EXPECT_TRUE(appended.effect.newDxEntity);
@@ -132,7 +137,7 @@ TEST_F(WorkingLogTest, AppendWritesTheLineBeforeTheContactCounts) {
 
 TEST_F(WorkingLogTest, FailedAppendKeepsMemoryAndFileEqual) {
     givenLog({test::contact("W1AW")});
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     const std::string before = onDisk();
     files.failWrites = true;
     const auto appended = working.AppendRecord(test::contact("K1ABC", "NY"));
@@ -145,7 +150,7 @@ TEST_F(WorkingLogTest, FailedAppendKeepsMemoryAndFileEqual) {
 }
 
 TEST_F(WorkingLogTest, ARecordWithAQuoteIsRefusedNotWritten) {
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     auto r = test::contact("W1AW");
     r.name = "Jo\"hn";
     EXPECT_FALSE(working.AppendRecord(r).status.ok());
@@ -156,16 +161,16 @@ TEST_F(WorkingLogTest, ARecordWithAQuoteIsRefusedNotWritten) {
 TEST_F(WorkingLogTest, AppendAfterAHandEditedLastLineStartsANewLine) {
     files.files["log.txt"] = *formatLogLine(test::contact("W1AW"));
     files.files["log.txt"].resize(files.files["log.txt"].size() - 2); // no final CR LF
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     ASSERT_TRUE(working.AppendRecord(test::contact("K1ABC")).status.ok());
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     EXPECT_EQ(log.size(), 2u);
     EXPECT_EQ(log.record(2).call, "K1ABC");
 }
 
 TEST_F(WorkingLogTest, TheElevenThousandAndFirstContactIsRefused) {
     givenLog(std::vector<ContactRecord>(ContestLog::kCapacity, test::contact("W1AW")));
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     const std::string before = onDisk();
     const auto appended = working.AppendRecord(test::contact("K1ABC"));
     EXPECT_FALSE(appended.status.ok());
@@ -176,10 +181,10 @@ TEST_F(WorkingLogTest, TheElevenThousandAndFirstContactIsRefused) {
 
 TEST_F(WorkingLogTest, RemoveRewritesAndRenumbers) {
     givenLog({test::contact("A1A"), test::contact("B1B"), test::contact("C1C")});
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     const auto result = working.RemoveRecord(1);
     EXPECT_TRUE(result.write.ok());
-    EXPECT_TRUE(result.loaded);
+    EXPECT_EQ(result.outcome, Outcome::Continue);
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log.record(1).call, "B1B");
     EXPECT_EQ(log.record(2).call, "C1C");
@@ -188,12 +193,12 @@ TEST_F(WorkingLogTest, RemoveRewritesAndRenumbers) {
 
 TEST_F(WorkingLogTest, AFailedRewriteBringsMemoryBackToTheFile) {
     givenLog({test::contact("A1A", "CT"), test::contact("B1B", "NY")});
-    ASSERT_TRUE(working.LoadLog());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     const std::string before = onDisk();
     files.failWrites = true;
     const auto result = working.ReplaceRecord(2, test::contact("B1B", "Germany"));
     EXPECT_FALSE(result.write.ok());
-    EXPECT_TRUE(result.loaded);
+    EXPECT_EQ(result.outcome, Outcome::Continue);
     EXPECT_EQ(log.record(2).spc, "NY");
     EXPECT_EQ(state.dxWorked.count(), 0u);
     EXPECT_EQ(onDisk(), before);
@@ -202,7 +207,7 @@ TEST_F(WorkingLogTest, AFailedRewriteBringsMemoryBackToTheFile) {
 TEST_F(WorkingLogTest, NewLogAsksWithItsExactTexts) {
     givenLog({test::contact("A1A")});
     RecordingHooks hooks;
-    ASSERT_TRUE(working.NewLog(hooks));
+    ASSERT_EQ(working.NewLog(hooks), Outcome::Continue);
     ASSERT_FALSE(dialogs.shown.empty());
     const auto& box = dialogs.shown.front();
     EXPECT_EQ(box.kind, "input");
@@ -221,11 +226,11 @@ TEST_F(WorkingLogTest, NewLogErasesOnlyAfterYes) {
     for (const Case c : {Case{"YES", true}, Case{"yes", true}, Case{"", false}, Case{"no", false},
                          Case{"YES ", false}}) {
         givenLog({test::contact("A1A"), test::contact("B1B")});
-        ASSERT_TRUE(working.LoadLog());
+        ASSERT_EQ(working.LoadLog(), Outcome::Continue);
         state.operatingSeconds = 3725;
         dialogs.inputAnswers = {c.answer};
         RecordingHooks hooks;
-        ASSERT_TRUE(working.NewLog(hooks));
+        ASSERT_EQ(working.NewLog(hooks), Outcome::Continue);
         if (c.erased) {
             EXPECT_EQ(onDisk(), "") << c.answer;
             EXPECT_EQ(log.size(), 0u);
@@ -237,6 +242,147 @@ TEST_F(WorkingLogTest, NewLogErasesOnlyAfterYes) {
             EXPECT_EQ(hooks.calls, std::vector<std::string>{"time"});
         }
     }
+}
+
+// An append the program never confirmed: the half line goes, a copy of the file
+// as it was stays beside it, the operator is told, and logging goes on.
+TEST_F(WorkingLogTest, ATornLastLineIsCutCopiedAndReported) {
+    const std::string whole = *formatLog({test::contact("A1A"), test::contact("B1B")});
+    const std::string torn = whole + "\"K1ABC\",\"M\",\"broken line";
+    files.files["log.txt"] = torn;
+    clock.setLocal(2007, 1, 13, 9, 30, 5);
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
+    EXPECT_EQ(log.size(), 2u);
+    EXPECT_EQ(onDisk(), whole);
+    EXPECT_EQ(files.files["log.txt.torn-20070113093005"], torn);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Unfinished Line Removed");
+    EXPECT_NE(dialogs.shown[0].text.find("\"K1ABC\",\"M\",\"broken line"), std::string::npos);
+    EXPECT_NE(dialogs.shown[0].text.find("log.txt.torn-20070113093005"), std::string::npos);
+
+    ASSERT_TRUE(working.AppendRecord(test::contact("K2XYZ")).status.ok());
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
+    EXPECT_EQ(log.size(), 3u);
+    EXPECT_EQ(log.record(3).call, "K2XYZ");
+}
+
+TEST_F(WorkingLogTest, OnlyAnUnfinishedLastLineCountsAsTorn) {
+    const std::string line = *formatLogLine(test::contact("A1A"));
+    struct Case {
+        std::string text;
+        Outcome outcome;
+        std::size_t records;
+    };
+    const Case cases[] = {
+        // A whole record that lost only its line break is kept.
+        {line + line.substr(0, line.size() - 2), Outcome::Continue, 2},
+        {line + line.substr(0, line.size() - 1), Outcome::Continue, 2},
+        // The only line, cut short.
+        {line.substr(0, 20), Outcome::Continue, 0},
+        // A damaged line that is not the last one is no torn append.
+        {"\"A1A\",\"M\r\n" + line + line.substr(0, 20), Outcome::EndProgram, 0},
+        // A damaged last line that has its line break was written whole.
+        {line + "\"A1A\",\"M\r\n", Outcome::EndProgram, 0},
+    };
+    for (const Case& c : cases) {
+        ContestLog fresh;
+        OperatingState state2;
+        LogFile file2{files};
+        WorkingLog reader{fresh, state2, table, file2, dialogs, clock};
+        files.files = {{"log.txt", c.text}};
+        EXPECT_EQ(reader.LoadLog(), c.outcome) << c.text;
+        if (c.outcome == Outcome::Continue) {
+            EXPECT_EQ(fresh.size(), c.records) << c.text;
+        } else {
+            EXPECT_EQ(files.files["log.txt"], c.text);
+            EXPECT_EQ(files.files.size(), 1u) << "no copy made";
+        }
+    }
+}
+
+TEST_F(WorkingLogTest, AByteOrderMarkFromAnEditorIsReadAsAbsent) {
+    files.files["log.txt"] = "\xEF\xBB\xBF" + *formatLog({test::contact("A1A")});
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log.record(1).call, "A1A");
+}
+
+TEST_F(WorkingLogTest, ALogDeletedOrReplacedUnderTheProgramIsWrittenBackWhole) {
+    const std::vector<ContactRecord> earlier = {test::contact("A1A"), test::contact("B1B")};
+    const std::string expected = *formatLog({earlier[0], earlier[1], test::contact("C1C")});
+    for (const char* what : {"deleted", "replaced", "grown"}) {
+        givenLog(earlier);
+        ASSERT_EQ(working.LoadLog(), Outcome::Continue);
+        const std::string stranger = *formatLogLine(test::contact("Z9Z"));
+        if (std::string(what) == "deleted") {
+            files.files.erase("log.txt");
+        } else if (std::string(what) == "replaced") {
+            files.replaceBehindTheProgram("log.txt", stranger);
+        } else {
+            files.files["log.txt"] += stranger;
+        }
+        const auto appended = working.AppendRecord(test::contact("C1C"));
+        ASSERT_TRUE(appended.status.ok()) << what;
+        EXPECT_EQ(onDisk(), expected) << what;
+        EXPECT_NE(appended.note.find("written again"), std::string::npos) << what;
+        EXPECT_EQ(appended.note.find("kept as") != std::string::npos,
+                  std::string(what) != "deleted")
+            << what;
+        ASSERT_EQ(working.LoadLog(), Outcome::Continue);
+        EXPECT_EQ(log.size(), 3u) << what;
+        files.files.erase("log.txt.replaced-20070113090000");
+    }
+}
+
+TEST_F(WorkingLogTest, WhatStoodInPlaceOfTheLogIsKeptBesideIt) {
+    givenLog({test::contact("A1A")});
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
+    const std::string stranger = *formatLogLine(test::contact("Z9Z"));
+    files.replaceBehindTheProgram("log.txt", stranger);
+    ASSERT_TRUE(working.AppendRecord(test::contact("C1C")).status.ok());
+    EXPECT_EQ(files.files["log.txt.replaced-20070113090000"], stranger);
+    EXPECT_EQ(log.size(), 2u);
+}
+
+TEST_F(WorkingLogTest, AnAppendTheSystemReportsAsFailedLeavesMemoryAndFileEqual) {
+    struct Case {
+        AppendResult::Left left;
+        bool logged;
+    };
+    // Whole: the line reached the file though close failed after the sync.
+    // Unknown: half the line stayed and could not be taken out.
+    for (const Case c :
+         {Case{AppendResult::Left::Whole, true}, Case{AppendResult::Left::Unknown, false},
+          Case{AppendResult::Left::Nothing, false}}) {
+        givenLog({test::contact("A1A")});
+        ASSERT_EQ(working.LoadLog(), Outcome::Continue);
+        files.failNextAppend = c.left;
+        const auto appended = working.AppendRecord(test::contact("K1ABC"));
+        EXPECT_EQ(appended.status.ok(), c.logged);
+        EXPECT_EQ(log.size(), c.logged ? 2u : 1u);
+        EXPECT_EQ(onDisk(), *formatLog(log.records()));
+        if (c.logged) {
+            EXPECT_NE(appended.note.find("Input/output error"), std::string::npos);
+        } else {
+            EXPECT_NE(appended.status.message().find("NOT logged"), std::string::npos);
+        }
+        // The next contact goes on a clean file.
+        ASSERT_TRUE(working.AppendRecord(test::contact("K2XYZ")).status.ok());
+        EXPECT_EQ(onDisk(), *formatLog(log.records()));
+    }
+}
+
+TEST_F(WorkingLogTest, APartLineThatCannotBeTakenOutIsWrittenOverBeforeTheNextContact) {
+    givenLog({test::contact("A1A")});
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
+    files.failNextAppend = AppendResult::Left::Unknown;
+    files.failWrites = true; // the repair right after fails too
+    const auto refused = working.AppendRecord(test::contact("K1ABC"));
+    EXPECT_FALSE(refused.status.ok());
+    EXPECT_NE(refused.status.message().find("before the next contact"), std::string::npos);
+    files.failWrites = false;
+    ASSERT_TRUE(working.AppendRecord(test::contact("K2XYZ")).status.ok());
+    EXPECT_EQ(onDisk(), *formatLog({test::contact("A1A"), test::contact("K2XYZ")}));
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -37,8 +39,8 @@ TEST(PosixFileStore, ReadsAppendsAndReplaces) {
     EXPECT_EQ(files.read("log.txt").error, FileContents::Error::NotFound);
     EXPECT_FALSE(files.exists("log.txt"));
 
-    ASSERT_TRUE(files.append("log.txt", "one\r\n"));
-    ASSERT_TRUE(files.append("log.txt", "two\r\n"));
+    ASSERT_TRUE(files.append("log.txt", "one\r\n").clean());
+    ASSERT_TRUE(files.append("log.txt", "two\r\n").clean());
     EXPECT_EQ(dir.read("log.txt"), "one\r\ntwo\r\n");
 
     ASSERT_TRUE(files.replace("log.txt", "new\r\n"));
@@ -69,7 +71,7 @@ TEST(PosixFileStore, AFailedAppendUndoesThePartialLine) {
     dir.write("log.txt", old);
     {
         FileSizeLimit limit(1040);
-        EXPECT_FALSE(files.append("log.txt", std::string(100, 'x')).ok());
+        EXPECT_EQ(files.append("log.txt", std::string(100, 'x')).left, AppendResult::Left::Nothing);
     }
     EXPECT_EQ(dir.read("log.txt"), old);
 }
@@ -81,8 +83,101 @@ TEST(PosixFileStore, UnreadableAndMissingDirectoryFail) {
     EXPECT_EQ(files.read("log.txt").error, FileContents::Error::Unreadable);
 
     PosixFileStore nowhere(dir.file("no/such/dir"));
-    EXPECT_FALSE(nowhere.append("log.txt", "x").ok());
+    EXPECT_FALSE(nowhere.append("log.txt", "x").clean());
     EXPECT_FALSE(nowhere.replace("log.txt", "x").ok());
+}
+
+// The system calls with failures on order: a close, a sync or a truncate.
+struct FailingCalls {
+    bool failClose = false;
+    bool failSync = false;
+    bool failTruncate = false;
+
+    FileSystemCalls calls() {
+        FileSystemCalls c = FileSystemCalls::real();
+        c.close = [this](int fd) {
+            ::close(fd);
+            if (failClose) {
+                failClose = false; // only the first close: the one after the sync
+                errno = EIO;
+                return -1;
+            }
+            return 0;
+        };
+        c.sync = [this](int fd) {
+            if (failSync) {
+                errno = EIO;
+                return -1;
+            }
+            return ::fsync(fd);
+        };
+        c.truncate = [this](int fd, off_t length) {
+            if (failTruncate) {
+                errno = EIO;
+                return -1;
+            }
+            return ::ftruncate(fd, length);
+        };
+        return c;
+    }
+};
+
+TEST(PosixFileStore, AFailedAppendIsTakenBackOutOrReportedAsWhole) {
+    const std::string old = "one\r\n";
+    const std::string line = "two\r\n";
+    struct Case {
+        const char* what;
+        bool close, sync, truncate;
+        AppendResult::Left left;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"close fails after the sync", true, false, false, AppendResult::Left::Nothing, old},
+        {"sync fails", false, true, false, AppendResult::Left::Nothing, old},
+        // The bytes cannot be taken out again: they are whole in the file.
+        {"sync and truncate fail", false, true, true, AppendResult::Left::Whole, old + line},
+    };
+    for (const Case& c : cases) {
+        test::TempDir dir;
+        dir.write("log.txt", old);
+        FailingCalls failing{c.close, c.sync, c.truncate};
+        PosixFileStore files(dir.path(), true, failing.calls());
+        const AppendResult result = files.append("log.txt", line);
+        EXPECT_EQ(result.left, c.left) << c.what;
+        EXPECT_FALSE(result.problem.empty()) << c.what;
+        EXPECT_EQ(dir.read("log.txt"), c.after) << c.what;
+    }
+}
+
+TEST(PosixFileStore, AReadOnlyFileStaysReadOnlyAndIsNotWrittenOver) {
+    test::TempDir dir;
+    PosixFileStore files(dir.path());
+    dir.write("log.txt", "one\r\n");
+    ::chmod(dir.file("log.txt").c_str(), 0640);
+    ASSERT_TRUE(files.replace("log.txt", "two\r\n"));
+    struct stat st {};
+    ::stat(dir.file("log.txt").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0640u) << "a rewrite keeps the permissions";
+
+    ::chmod(dir.file("log.txt").c_str(), 0444);
+    EXPECT_FALSE(files.replace("log.txt", "three\r\n").ok());
+    EXPECT_EQ(files.append("log.txt", "three\r\n").left, AppendResult::Left::Nothing);
+    EXPECT_EQ(dir.read("log.txt"), "two\r\n");
+    ::stat(dir.file("log.txt").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+}
+
+TEST(PosixFileStore, IdentityChangesWhenTheFileIsReplacedOrGrows) {
+    test::TempDir dir;
+    PosixFileStore files(dir.path());
+    EXPECT_FALSE(files.identify("log.txt"));
+    dir.write("log.txt", "one\r\n");
+    const auto first = files.identify("log.txt");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->size, 5u);
+    EXPECT_EQ(files.identify("log.txt"), first);
+    ASSERT_TRUE(files.replace("log.txt", "one\r\n"));
+    EXPECT_NE(files.identify("log.txt"), first) << "a new file under the same name";
 }
 
 } // namespace

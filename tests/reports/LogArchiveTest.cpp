@@ -42,7 +42,7 @@ protected:
     OperatingState state;
     MultiplierTable table;
     LogFile file{files};
-    WorkingLog working{log, state, table, file, dialogs};
+    WorkingLog working{log, state, table, file, dialogs, clock};
     StationProfile profile;
     LogArchive archive{working, files, dialogs, clock, profile};
 
@@ -52,7 +52,7 @@ protected:
     }
     void load(int n) {
         files.files["log.txt"] = *formatLog(contacts(n));
-        ASSERT_TRUE(working.LoadLog());
+        ASSERT_EQ(working.LoadLog(), Outcome::Continue);
     }
 };
 
@@ -73,7 +73,7 @@ TEST_F(LogArchiveTest, ContactsLoggedIntoAnEmptyStartAreBackedUpAfterAReload) {
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(working.AppendRecord(contact("K" + std::to_string(i) + "A")).status.ok());
     }
-    ASSERT_TRUE(working.LoadLog()); // a band change reloads the log
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue); // a band change reloads the log
     EXPECT_TRUE(archive.Backup());
 }
 
@@ -81,7 +81,7 @@ TEST_F(LogArchiveTest, EditingWithoutAddingMakesNoBackup) {
     load(3);
     ContactRecord edited = log.record(2);
     edited.name = "Zoe";
-    ASSERT_TRUE(working.ReplaceRecord(2, edited).loaded);
+    ASSERT_EQ(working.ReplaceRecord(2, edited).outcome, Outcome::Continue);
     EXPECT_FALSE(archive.Backup());
 }
 
@@ -136,7 +136,7 @@ TEST_F(LogArchiveTest, CancelledDialogsChangeNothing) {
     load(3);
     const std::string before = files.files["log.txt"];
     archive.Archive();
-    EXPECT_TRUE(archive.Restore());
+    EXPECT_EQ(archive.Restore(), Outcome::Continue);
     EXPECT_EQ(files.files["log.txt"], before);
     EXPECT_EQ(dialogs.shown.back().kind, "open");
 }
@@ -146,7 +146,7 @@ TEST_F(LogArchiveTest, RestoreReplacesTheLogAndReloadsTheTotals) {
     files.files["/archives/old.log"] = *formatLog(contacts(5));
     dialogs.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
     dialogs.fileAnswers = {"/archives/old.log"};
-    EXPECT_TRUE(archive.Restore());
+    EXPECT_EQ(archive.Restore(), Outcome::Continue);
     EXPECT_EQ(dialogs.shown[1].title, "Are your sure?");
     EXPECT_EQ(log.size(), 5u);
     EXPECT_EQ(state.totalPoints, 50);
@@ -157,7 +157,7 @@ TEST_F(LogArchiveTest, RestoreIntoAnEmptyLogAsksNoQuestion) {
     load(0);
     files.files["/archives/old.log"] = *formatLog(contacts(1));
     dialogs.fileAnswers = {"/archives/old.log"};
-    EXPECT_TRUE(archive.Restore());
+    EXPECT_EQ(archive.Restore(), Outcome::Continue);
     for (const auto& box : dialogs.shown) {
         EXPECT_NE(box.title, "Are your sure?");
     }
@@ -167,7 +167,7 @@ TEST_F(LogArchiveTest, RestoreIntoAnEmptyLogAsksNoQuestion) {
 TEST_F(LogArchiveTest, NoKeepsTheLog) {
     load(2);
     dialogs.messageAnswers = {MessageAnswer::Ok, MessageAnswer::No};
-    EXPECT_TRUE(archive.Restore());
+    EXPECT_EQ(archive.Restore(), Outcome::Continue);
     EXPECT_EQ(log.size(), 2u);
     EXPECT_EQ(dialogs.shown.back().title, "Are your sure?");
 }
@@ -178,10 +178,66 @@ TEST_F(LogArchiveTest, ADamagedArchiveEndsWithFileErrorAndLeavesBothFiles) {
     files.files["/archives/bad.log"] = "\"W1AW\",\"Jo\"hn\"\r\n";
     dialogs.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
     dialogs.fileAnswers = {"/archives/bad.log"};
-    EXPECT_FALSE(archive.Restore());
+    EXPECT_EQ(archive.Restore(), Outcome::EndProgram);
     EXPECT_EQ(dialogs.shown.back().title, "File Error");
     EXPECT_EQ(files.files["log.txt"], before);
     EXPECT_EQ(files.files["/archives/bad.log"], "\"W1AW\",\"Jo\"hn\"\r\n");
+}
+
+TEST_F(LogArchiveTest, TheCopyBeforeANewLogTakesTheFileOnDiskWhateverMemoryHolds) {
+    files.files["log.txt"] = *formatLog(contacts(41)); // never read into memory
+    ASSERT_TRUE(archive.BackupOnDisk());
+    EXPECT_EQ(files.files["BACKUP/202612080905.log"], files.files["log.txt"]);
+
+    files.files.clear();
+    files.folders.clear();
+    files.files["log.txt"] = "";
+    ASSERT_TRUE(archive.BackupOnDisk());
+    EXPECT_TRUE(files.folders.empty()) << "an empty log needs no copy";
+}
+
+TEST_F(LogArchiveTest, ABackupOfTheSameMinuteIsReplacedOnlyByOneThatHoldsAllOfIt) {
+    load(10);
+    files.files["log.txt"] = *formatLog(contacts(11));
+    ASSERT_TRUE(archive.BackupOnDisk());
+    files.files["log.txt"] = *formatLog(contacts(12)); // more contacts: the same name
+    ASSERT_TRUE(archive.BackupOnDisk());
+    EXPECT_EQ(files.files["BACKUP/202612080905.log"], *formatLog(contacts(12)));
+    files.files["log.txt"] = *formatLog({contact("K9NEW")}); // a new log in between
+    ASSERT_TRUE(archive.BackupOnDisk());
+    EXPECT_EQ(files.files["BACKUP/202612080905.log"], *formatLog(contacts(12)));
+    EXPECT_EQ(files.files["BACKUP/202612080905-2.log"], *formatLog({contact("K9NEW")}));
+}
+
+TEST_F(LogArchiveTest, RestoreBeforeTheLogWasReadIsRefused) {
+    const std::string unread = *formatLog(contacts(7));
+    files.files["log.txt"] = unread; // start-up stopped before it was read
+    files.files["/archives/old.log"] = *formatLog(contacts(2));
+    dialogs.fileAnswers = {"/archives/old.log"};
+    EXPECT_EQ(archive.Restore(), Outcome::Continue);
+    EXPECT_EQ(files.files["log.txt"], unread);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Error Restoring Log");
+}
+
+TEST_F(LogArchiveTest, RestoreBacksTheLogOnDiskUpFirst) {
+    load(3);
+    const std::string before = files.files["log.txt"];
+    files.files["/archives/old.log"] = *formatLog(contacts(5));
+    dialogs.fileAnswers = {"/archives/old.log"};
+    EXPECT_EQ(archive.Restore(), Outcome::Continue);
+    EXPECT_EQ(files.files["BACKUP/202612080905.log"], before);
+    EXPECT_EQ(log.size(), 5u);
+
+    // A backup that cannot be made keeps the log as it is.
+    files.readOnly.insert("BACKUP/202612080905-2.log");
+    files.readOnly.insert("BACKUP/202612080905.log");
+    files.files["/archives/other.log"] = *formatLog(contacts(1));
+    dialogs.fileAnswers = {"/archives/other.log"};
+    const std::string five = files.files["log.txt"];
+    EXPECT_EQ(archive.Restore(), Outcome::Continue);
+    EXPECT_EQ(files.files["log.txt"], five);
+    EXPECT_EQ(dialogs.shown.back().title, "Error Restoring Log");
 }
 
 } // namespace

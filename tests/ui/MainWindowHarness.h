@@ -42,7 +42,7 @@ struct MainWindowHarness {
     Preferences prefs;
     PrefixTable prefixes;
     LogFile logFile{files};
-    WorkingLog working{log, op, multipliers, logFile, dialogs};
+    WorkingLog working{log, op, multipliers, logFile, dialogs, clock};
     NoVoiceNavigation voice;
     NoKeyerCallText keyer;
     NoBandMap bandMap;
@@ -66,7 +66,7 @@ struct MainWindowHarness {
 
     // Starts the window; the station window that start-up opens is closed with "Done".
     bool start() {
-        dir.write("Quorvpref.txt", formatPreferences(profile, prefs));
+        dir.write("Quorvpref.txt", *formatPreferences(profile, prefs));
         form = std::make_unique<Form1>(context, settings, clipboard,
                                        Keyers{shortcutWindows, voiceKeyer, cwKeyer, winKeyer});
         QTimer::singleShot(0, [] {

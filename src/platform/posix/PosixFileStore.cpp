@@ -17,12 +17,67 @@ std::string describe(const std::string& what, int err) {
     return what + " (" + std::strerror(err) + ")";
 }
 
+class FileDescriptor {
+public:
+    FileDescriptor(int fd, const FileSystemCalls& calls) : fd_(fd), calls_(calls) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            calls_.close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closing can report a deferred write error, so it is checked.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return calls_.close(fd) == 0;
+    }
+
+private:
+    int fd_;
+    const FileSystemCalls& calls_;
+};
+
+// A file the operator made read-only (chmod a-w) stays protected, also from a
+// program running as root, which the permission check alone would let through.
+bool writable(const std::string& path, const struct stat& st) {
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && ::access(path.c_str(), W_OK) == 0;
+}
+
+std::optional<off_t> lengthOf(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        return std::nullopt;
+    }
+    return st.st_size;
+}
+
+void syncDirectory(const std::string& dir) {
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+FileSystemCalls FileSystemCalls::real() {
+    return {::write, ::fsync, ::ftruncate, ::close};
+}
+
+PosixFileStore::PosixFileStore(std::string directory, bool syncToDisk, FileSystemCalls calls)
+    : directory_(std::move(directory)), sync_(syncToDisk), calls_(std::move(calls)) {}
+
 // Writes every byte, retrying short writes and interruptions.
-bool writeAll(int fd, std::string_view bytes) {
+bool PosixFileStore::writeAll(int fd, std::string_view bytes) const {
     const char* p = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
+        const ssize_t n = calls_.write(fd, p, left);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -34,41 +89,6 @@ bool writeAll(int fd, std::string_view bytes) {
     }
     return true;
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    // Closing can report a deferred write error, so it is checked.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-void syncDirectory(const std::string& dir) {
-    FileDescriptor fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.valid()) {
-        ::fsync(fd.get());
-    }
-}
-
-} // namespace
-
-PosixFileStore::PosixFileStore(std::string directory, bool syncToDisk)
-    : directory_(std::move(directory)), sync_(syncToDisk) {}
 
 std::string PosixFileStore::currentDirectory() {
     char buffer[PATH_MAX];
@@ -120,7 +140,7 @@ std::optional<std::string> PosixFileStore::findEntryIgnoringCase(std::string_vie
 
 FileContents PosixFileStore::read(std::string_view name) {
     FileContents result;
-    FileDescriptor fd(::open(pathOf(name).c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor fd(::open(pathOf(name).c_str(), O_RDONLY | O_CLOEXEC), calls_);
     if (!fd.valid()) {
         result.error =
             errno == ENOENT ? FileContents::Error::NotFound : FileContents::Error::Unreadable;
@@ -161,40 +181,88 @@ bool PosixFileStore::exists(std::string_view name) {
     return ::stat(pathOf(name).c_str(), &st) == 0;
 }
 
-Status PosixFileStore::append(std::string_view name, std::string_view bytes) {
-    const std::string path = pathOf(name);
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644));
-    if (!fd.valid()) {
-        return Status::failure(describe("cannot open " + std::string(name), errno));
-    }
+std::optional<FileIdentity> PosixFileStore::identify(std::string_view name) {
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) {
-        return Status::failure(describe("cannot examine " + std::string(name), errno));
+    if (::stat(pathOf(name).c_str(), &st) != 0) {
+        return std::nullopt;
     }
-    const off_t before = st.st_size;
-    if (!writeAll(fd.get(), bytes) || (sync_ && ::fdatasync(fd.get()) != 0)) {
-        const int err = errno;
-        // Undo a partial line so the file keeps whole records only.
-        if (::ftruncate(fd.get(), before) == 0 && sync_) {
-            ::fdatasync(fd.get());
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev),
+                        static_cast<std::uint64_t>(st.st_ino),
+                        static_cast<std::uint64_t>(st.st_size)};
+}
+
+AppendResult PosixFileStore::append(std::string_view name, std::string_view bytes) {
+    using Left = AppendResult::Left;
+    const std::string path = pathOf(name);
+    if (struct stat st{}; ::stat(path.c_str(), &st) == 0 && !writable(path, st)) {
+        return {Left::Nothing, std::string(name) + " is read-only"};
+    }
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644),
+                      calls_);
+    if (!fd.valid()) {
+        return {Left::Nothing, describe("cannot open " + std::string(name), errno)};
+    }
+    const std::optional<off_t> before = lengthOf(fd.get());
+    if (!before) {
+        return {Left::Nothing, describe("cannot examine " + std::string(name), errno)};
+    }
+    const off_t whole = *before + static_cast<off_t>(bytes.size());
+    // What the file holds now, judged by its length.
+    auto judge = [&](std::optional<off_t> length, std::string problem) {
+        if (length == *before) {
+            return AppendResult{Left::Nothing, std::move(problem)};
         }
-        return Status::failure(describe("cannot write " + std::string(name), err));
+        if (length == whole) {
+            return AppendResult{Left::Whole, std::move(problem)};
+        }
+        return AppendResult{Left::Unknown, std::move(problem)};
+    };
+
+    // Takes the bytes back out so the file keeps whole records only; the length
+    // it has afterwards is what counts.
+    auto undo = [&](int handle) {
+        if (calls_.truncate(handle, *before) == 0 && sync_) {
+            calls_.sync(handle);
+        }
+        return lengthOf(handle);
+    };
+
+    if (writeAll(fd.get(), bytes) && (!sync_ || calls_.sync(fd.get()) == 0)) {
+        if (fd.close()) {
+            return {};
+        }
+        // The bytes were synced before close complained, so they are in the file.
+        const std::string problem = describe("closing " + std::string(name) + " failed", errno);
+        FileDescriptor again(::open(path.c_str(), O_WRONLY | O_CLOEXEC), calls_);
+        struct stat st {};
+        const std::optional<off_t> length = again.valid() ? undo(again.get())
+                                            : ::stat(path.c_str(), &st) == 0
+                                                ? std::optional<off_t>(st.st_size)
+                                                : std::nullopt;
+        return judge(length, problem);
     }
-    if (!fd.close()) {
-        return Status::failure(describe("cannot write " + std::string(name), errno));
-    }
-    return Status::success();
+    const std::string problem = describe("cannot write " + std::string(name), errno);
+    return judge(undo(fd.get()), problem);
 }
 
 Status PosixFileStore::replace(std::string_view name, std::string_view bytes) {
     const std::string path = pathOf(name);
+    struct stat old {};
+    const bool hasOld = ::stat(path.c_str(), &old) == 0;
+    if (hasOld && !writable(path, old)) {
+        return Status::failure(std::string(name) + " is read-only");
+    }
     const std::string temp = path + ".tmp";
     {
-        FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+        FileDescriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644),
+                          calls_);
         if (!fd.valid()) {
             return Status::failure(describe("cannot create " + temp, errno));
         }
-        if (!writeAll(fd.get(), bytes) || (sync_ && ::fsync(fd.get()) != 0) || !fd.close()) {
+        // The new file keeps the old one's permissions.
+        const bool keptMode = !hasOld || ::fchmod(fd.get(), old.st_mode & 07777) == 0;
+        if (!keptMode || !writeAll(fd.get(), bytes) || (sync_ && calls_.sync(fd.get()) != 0) ||
+            !fd.close()) {
             const int err = errno;
             ::unlink(temp.c_str());
             return Status::failure(describe("cannot write " + std::string(name), err));
