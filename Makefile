@@ -18,7 +18,8 @@ endif
 
 SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps build run test kill-test bench fuzz format format-check clean
+.PHONY: all deps build run test kill-test bench bench-build bench-instructions check-layers fuzz \
+	format format-check clean
 
 all: build
 
@@ -41,12 +42,28 @@ KILL_ROUNDS ?= 3000
 kill-test: build
 	@cd $(BUILD_DIR) && QV_KILL_ROUNDS=$(KILL_ROUNDS) ./tests/core/kill/kill_tests
 
-bench: deps
+# The benchmark programs and the Release program they measure, built only (CI
+# builds them so that they keep compiling).
+bench-build: deps
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQV_BUILD_BENCH=ON -DQV_BUILD_TESTS=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS)
+
+bench: bench-build
 	@for b in build-bench/bench/*_bench; do $$b; done
 	@bash bench/memory.sh build-bench
 	@bash bench/startup.sh build-bench
+
+# Instructions of start-up, one keystroke and one logged contact with a full log,
+# counted by valgrind's callgrind (several minutes, so neither in bench nor in CI).
+bench-instructions: bench-build
+	@command -v valgrind >/dev/null 2>&1 || { sudo=; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
+		$$sudo apt-get update -qq && \
+		DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends valgrind; }
+	@bash bench/instructions.sh build-bench
+
+# Each library includes only what its links in docs/ARCHITECTURE.md allow.
+check-layers:
+	@python3 tools/check-layers.py
 
 fuzz: deps
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_FUZZ=ON \

@@ -6,6 +6,10 @@
 #include "platform/Beeper.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+#include "platform/Timer.h"
+
+#include <memory>
 
 namespace qv::bench {
 
@@ -34,6 +38,38 @@ public:
     DateTime localNow() override { return now; }
     DateTime utcNow() override { return now.addSeconds(5 * 3600); }
     std::uint32_t milliseconds() override { return 0; }
+};
+
+// Timers that never fire: a benchmark drives the logic itself.
+class StillTimers : public Timers {
+public:
+    using Timers::create;
+    std::unique_ptr<Timer> create() override { return std::make_unique<StillTimer>(); }
+
+private:
+    class StillTimer : public Timer {
+    public:
+        void setCallback(Callback) override {}
+        void setInterval(std::uint32_t ms) override { interval_ = ms; }
+        std::uint32_t interval() const override { return interval_; }
+        void setSingleShot(bool) override {}
+        void start() override {}
+        void stop() override {}
+        bool active() const override { return false; }
+
+    private:
+        std::uint32_t interval_ = 0;
+    };
+};
+
+class NoSettings : public SettingsStore {
+public:
+    std::string get(const std::string&, const std::string&, const std::string&,
+                    const std::string& defaultValue) override {
+        return defaultValue;
+    }
+    void save(const std::string&, const std::string&, const std::string&,
+              const std::string&) override {}
 };
 
 class NoBeep : public Beeper {

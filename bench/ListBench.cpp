@@ -1,21 +1,21 @@
-// The recent-contacts list in "all" mode with a full log: the rows built by the
-// logic and shown in the window's list widget; and deleting a contact (rewrite
-// and reload of log.txt, synced).
+// The recent-contacts list with a full log: all rows built by the logic and shown
+// in the window's list view, one contact added to the last-20 list, and deleting
+// a contact (rewrite and reload of log.txt, synced).
 
 #include "BenchFakes.h"
 #include "SampleLog.h"
+#include "app/RecentContacts.h"
 #include "core/LogFileFormat.h"
-#include "core/RecentContacts.h"
 #include "core/WorkingLog.h"
 #include "platform/posix/PosixFileStore.h"
-#include "platform/qt/QtText.h"
+#include "ui/RecentContactsModel.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include <QApplication>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <benchmark/benchmark.h>
 
 namespace qv {
@@ -30,35 +30,55 @@ void BM_RebuildAllRows(benchmark::State& st) {
     recent.showAll = true;
     for (auto _ : st) {
         recent.rebuild(log);
-        benchmark::DoNotOptimize(recent.rows.data());
+        benchmark::DoNotOptimize(recent.rows().data());
     }
 }
 BENCHMARK(BM_RebuildAllRows)->Unit(benchmark::kMillisecond);
 
-void BM_RebuildAllRowsIntoTheListWidget(benchmark::State& st) {
+// "All" mode shown in the window's list view: the rows rebuilt, the view laid out.
+void BM_ShowAllRowsInTheListView(benchmark::State& st) {
     ContestLog log;
     log.assign(bench::sampleLog(ContestLog::kCapacity, kEnd));
     RecentContacts recent;
     recent.showAll = true;
-    QTreeWidget list;
-    list.setColumnCount(9);
-    list.setUniformRowHeights(true);
+    QTreeView view;
+    RecentContactsModel model(recent);
+    view.setUniformRowHeights(true);
+    view.setModel(&model);
+    view.resize(1200, 400);
     for (auto _ : st) {
         recent.rebuild(log);
-        list.clear();
-        QList<QTreeWidgetItem*> items;
-        items.reserve(static_cast<qsizetype>(recent.rows.size()));
-        for (const ListRow& row : recent.rows) {
-            QStringList cols;
-            for (const std::string& col : row.columns) {
-                cols << toQString(col);
-            }
-            items << new QTreeWidgetItem(cols);
-        }
-        list.addTopLevelItems(items);
+        view.doItemsLayout();
     }
 }
-BENCHMARK(BM_RebuildAllRowsIntoTheListWidget)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ShowAllRowsInTheListView)->Unit(benchmark::kMillisecond);
+
+// One more contact in the last-20 list of a full log, as after Mains: one row in
+// at the top, one out at the bottom.
+void BM_AppendOneContactToTheListView(benchmark::State& st) {
+    ContestLog log;
+    log.assign(bench::sampleLog(ContestLog::kCapacity - 1000, kEnd));
+    const ContactRecord extra = bench::sampleLog(1, kEnd).front();
+    RecentContacts recent;
+    QTreeView view;
+    RecentContactsModel model(recent);
+    view.setUniformRowHeights(true);
+    view.setModel(&model);
+    view.resize(1200, 400);
+    recent.rebuild(log);
+    for (auto _ : st) {
+        if (log.full()) {
+            st.PauseTiming();
+            log.assign(bench::sampleLog(ContestLog::kCapacity - 1000, kEnd));
+            recent.rebuild(log);
+            st.ResumeTiming();
+        }
+        log.append(extra);
+        recent.appended(log);
+        view.doItemsLayout();
+    }
+}
+BENCHMARK(BM_AppendOneContactToTheListView)->Unit(benchmark::kMicrosecond);
 
 void BM_DeleteContact(benchmark::State& st) {
     std::string pattern = (std::filesystem::temp_directory_path() / "qvlist-XXXXXX").string();

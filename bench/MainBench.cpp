@@ -4,8 +4,8 @@
 
 #include "BenchFakes.h"
 #include "SampleLog.h"
+#include "app/Program.h"
 #include "core/LogFileFormat.h"
-#include "core/MainWindow.h"
 #include "platform/posix/PosixFileStore.h"
 
 #include <cstdlib>
@@ -17,14 +17,13 @@
 namespace qv {
 namespace {
 
-class NoWindows : public StartupWindows {
-public:
-    void showStationWindow() override {}
-    void backupLog() override {}
-    Status backupBeforeNewLog() override { return Status::success(); }
-};
-
 const DateTime kEnd = *DateTime::fromFields(2007, 1, 14, 18, 0, 0);
+
+class NoClipboard : public Clipboard {
+public:
+    void clear() override {}
+    void setText(const std::string&) override {}
+};
 
 struct Station {
     std::string dir;
@@ -32,29 +31,19 @@ struct Station {
     PosixFileStore data{QV_DATA_DIR};
     ShippedFiles shipped{files, {&data}};
     bench::StillClock clock;
+    bench::StillTimers timers;
     bench::NoBeep beeper;
     bench::SilentDialogs dialogs;
-    ContestLog log;
-    OperatingState op;
-    MultiplierTable multipliers;
-    StationProfile profile;
-    Preferences prefs;
-    PrefixTable prefixes;
-    LogFile logFile{files};
-    WorkingLog working{log, op, multipliers, logFile, dialogs, clock};
-    NoVoiceNavigation voice;
-    NoKeyerCallText keyer;
-    NoBandMap bandMap;
-    MainWindowState ui;
-    MainContext context{ui,     working, op,    profile, prefs, prefixes, multipliers, clock,
-                        beeper, dialogs, files, shipped, voice, keyer,    bandMap};
-    NoWindows windows;
-    MainWindow main{context, windows};
+    bench::NoSettings settings;
+    NoClipboard clipboard;
+    Program program{{clock, timers, dialogs, beeper, files, shipped, settings, clipboard}};
+    Form1State& ui = program.ui;
+    Form1Logic& main = program.form1;
 
     explicit Station(std::size_t records) : dir(makeDir()), files(dir, false) {
-        profile.utcOffsetHours = 5;
+        program.profile.utcOffsetHours = 5;
         writeLog(records);
-        if (main.start() != MainWindow::Started::Ready) {
+        if (main.start() != Form1Logic::Started::Ready) {
             std::abort();
         }
         main.cmdLogOn_Click();
@@ -91,7 +80,7 @@ void BM_Mains(benchmark::State& st) {
     int n = 0;
     for (auto _ : st) {
         st.PauseTiming();
-        if (s.log.full()) {
+        if (s.program.log.full()) {
             s.writeLog(start);
             if (s.main.menuOpen() != Outcome::Continue) {
                 st.SkipWithError("reload failed");
@@ -106,7 +95,7 @@ void BM_Mains(benchmark::State& st) {
         st.ResumeTiming();
         s.main.entry().keyPress(EntryField::Name, keys::kEnter);
     }
-    if (s.log.size() <= start) {
+    if (s.program.log.size() <= start) {
         st.SkipWithError("nothing was logged");
     }
 }

@@ -1,16 +1,7 @@
-// The composition root: creates the platform adapters and the contest objects
-// once and hands references to the windows.
+// The composition root: creates the platform adapters once, builds the program
+// over them and hands it to the main window.
 
-#include "core/ContestLog.h"
-#include "core/LogFile.h"
-#include "core/MainContext.h"
-#include "core/MultiplierTable.h"
-#include "core/OperatingState.h"
-#include "core/Preferences.h"
-#include "core/StationProfile.h"
-#include "core/Subsystems.h"
-#include "core/WorkingLog.h"
-#include "geo/PrefixTable.h"
+#include "app/Program.h"
 #include "platform/ShippedFiles.h"
 #include "platform/posix/PosixFileStore.h"
 #include "platform/posix/WorkingDirectoryLock.h"
@@ -20,6 +11,7 @@
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTerminationWatch.h"
+#include "platform/qt/QtTimers.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -53,33 +45,13 @@ int main(int argc, char* argv[]) {
     qv::ShippedFiles shipped(files, {&besideProgram, &installedData});
 
     qv::QtClock clock;
+    qv::QtTimers timers;
     qv::QtBeeper beeper;
     qv::QtSettingsStore settings;
     qv::QtClipboard clipboard;
 
-    qv::ContestLog log;
-    qv::OperatingState state;
-    qv::MultiplierTable multipliers;
-    qv::StationProfile profile;
-    qv::Preferences preferences;
-    qv::PrefixTable prefixes;
-    qv::LogFile logFile(files);
-    qv::WorkingLog workingLog(log, state, multipliers, logFile, dialogs, clock);
-
-    qv::NoVoiceNavigation voice;
-    qv::NoKeyerCallText keyer;
-    qv::NoBandMap bandMap;
-    qv::NoShortcutWindows shortcutWindows;
-    qv::NoVoiceKeyer voiceKeyer;
-    qv::NoCwKeyer cwKeyer;
-    qv::NoWinKeyer winKeyer;
-
-    qv::MainWindowState windowState;
-    qv::MainContext context{windowState, workingLog,  state, profile, preferences,
-                            prefixes,    multipliers, clock, beeper,  dialogs,
-                            files,       shipped,     voice, keyer,   bandMap};
-
-    qv::Form1 form1(context, settings, clipboard, {shortcutWindows, voiceKeyer, cwKeyer, winKeyer});
+    qv::Program program({clock, timers, dialogs, beeper, files, shipped, settings, clipboard});
+    qv::Form1 form1(program);
     dialogs.setParent(&form1);
     if (!form1.start()) {
         return 1;

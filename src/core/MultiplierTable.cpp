@@ -1,6 +1,6 @@
 #include "core/MultiplierTable.h"
 
-#include "base/Cp1252.h"
+#include <cstdint>
 
 namespace qv {
 
@@ -72,17 +72,49 @@ const std::array<Multiplier, MultiplierTable::kSize>& MultiplierTable::entries()
     return kEntries;
 }
 
-std::optional<std::size_t> MultiplierTable::find(std::string_view spc) const {
-    if (spc.size() != 2) {
-        return std::nullopt;
-    }
-    const auto& all = entries();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (equalsIgnoreCase(all[i].abbreviation, spc)) {
-            return i + 1;
+namespace {
+
+// Entry numbers by the two letters of an abbreviation (A-Z each, either case), so
+// a lookup is two index operations: every contact loaded passes here.
+class LetterIndex {
+public:
+    explicit LetterIndex(const std::array<Multiplier, MultiplierTable::kSize>& entries) {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const auto a = slot(entries[i].abbreviation[0]);
+            const auto b = slot(entries[i].abbreviation[1]);
+            index_[*a][*b] = static_cast<std::uint8_t>(i + 1);
         }
     }
-    return std::nullopt;
+    std::optional<std::size_t> find(std::string_view spc) const {
+        if (spc.size() != 2) {
+            return std::nullopt;
+        }
+        const auto a = slot(spc[0]);
+        const auto b = slot(spc[1]);
+        if (!a || !b || index_[*a][*b] == 0) {
+            return std::nullopt;
+        }
+        return index_[*a][*b];
+    }
+
+private:
+    static std::optional<std::size_t> slot(char c) {
+        if (c >= 'a' && c <= 'z') {
+            return static_cast<std::size_t>(c - 'a');
+        }
+        if (c >= 'A' && c <= 'Z') {
+            return static_cast<std::size_t>(c - 'A');
+        }
+        return std::nullopt;
+    }
+    std::array<std::array<std::uint8_t, 26>, 26> index_{};
+};
+
+} // namespace
+
+std::optional<std::size_t> MultiplierTable::find(std::string_view spc) const {
+    static const LetterIndex kIndex(entries());
+    return kIndex.find(spc);
 }
 
 } // namespace qv

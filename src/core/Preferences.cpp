@@ -14,32 +14,45 @@ constexpr double kMaxOperatingSeconds = 1e9;
 // One line of the file: where its value lives and, for a number, the values it
 // may take. The one table serves reading and writing.
 using Field = std::variant<std::string*, float*, std::uint8_t*, Colour*>;
+struct Values {
+    StationProfile& profile;
+    Preferences& prefs;
+    OperatingState& op;
+    std::string& ignored; // a line read but not used
+};
 struct Line {
-    Field (*field)(StationProfile&, Preferences&);
+    Field (*field)(Values&);
     double low = 0;
     double high = 0;
 };
 
-template <auto Member> Field own(StationProfile& p, Preferences&) {
-    return &(p.*Member);
+template <auto Member> Field own(Values& v) {
+    return &(v.profile.*Member);
 }
-template <auto Member> Field pref(StationProfile&, Preferences& q) {
-    return &(q.*Member);
+template <auto Member> Field pref(Values& v) {
+    return &(v.prefs.*Member);
+}
+template <auto Member> Field state(Values& v) {
+    return &(v.op.*Member);
+}
+// Line 4 holds the mode when written; when read it is ignored.
+Field modeLine(Values& v) {
+    return &v.ignored;
 }
 
 const Line kLines[] = {
     {own<&StationProfile::ownCall>},
     {own<&StationProfile::ownSpc>},
     {own<&StationProfile::utcOffsetHours>, -kUtcOffsetLimit, kUtcOffsetLimit},
-    {pref<&Preferences::mode>},
-    {pref<&Preferences::operatingSeconds>, 0, kMaxOperatingSeconds},
+    {modeLine},
+    {state<&OperatingState::operatingSeconds>, 0, kMaxOperatingSeconds},
     {own<&StationProfile::ownCountry>},
     {own<&StationProfile::ownLongitude>, -kLongitudeLimit, kLongitudeLimit},
     {own<&StationProfile::ownLatitude>, -kLatitudeLimit, kLatitudeLimit},
     {pref<&Preferences::sizePercent>, 0, 255},
     {pref<&Preferences::workedColor>, 0, 0xFFFFFFFF},
     {pref<&Preferences::remainingColor>, 0, 0xFFFFFFFF},
-    {pref<&Preferences::band>},
+    {state<&OperatingState::currentBand>},
     {own<&StationProfile::ownContinent>},
     {own<&StationProfile::ownCategory>},
     {pref<&Preferences::navigationMode>, 0, 255},
@@ -103,10 +116,11 @@ bool store(const Line& line, Field field, Item& item) {
 } // namespace
 
 std::optional<std::string> formatPreferences(const StationProfile& profile,
-                                             const Preferences& prefs) {
+                                             const Preferences& prefs, const OperatingState& op) {
     // The table hands out writable fields; writing only reads them.
-    auto& p = const_cast<StationProfile&>(profile);
-    auto& q = const_cast<Preferences&>(prefs);
+    std::string mode = op.currentMode;
+    Values values{const_cast<StationProfile&>(profile), const_cast<Preferences&>(prefs),
+                  const_cast<OperatingState&>(op), mode};
     ItemWriter w;
     for (const Line& line : kLines) {
         std::visit(
@@ -120,7 +134,7 @@ std::optional<std::string> formatPreferences(const StationProfile& profile,
                     w.number(static_cast<long long>(*value));
                 }
             },
-            line.field(p, q));
+            line.field(values));
         w.endLine();
     }
     if (!w.ok()) {
@@ -129,9 +143,13 @@ std::optional<std::string> formatPreferences(const StationProfile& profile,
     return w.take();
 }
 
-Status parsePreferences(std::string_view text, StationProfile& p, Preferences& q) {
+Status parsePreferences(std::string_view text, StationProfile& p, Preferences& q,
+                        OperatingState& o) {
     StationProfile profile = p;
     Preferences prefs = q;
+    OperatingState op = o;
+    std::string mode;
+    Values values{profile, prefs, op, mode};
     LineReader lines(text);
     int lineNumber = 0;
     for (const Line& line : kLines) {
@@ -143,7 +161,7 @@ Status parsePreferences(std::string_view text, StationProfile& p, Preferences& q
             }
             continue; // a short file: this line and the rest keep their defaults
         }
-        if (!store(line, line.field(profile, prefs), item)) {
+        if (!store(line, line.field(values), item)) {
             return Status::failure(std::string(Preferences::kFileName) + " line " +
                                    std::to_string(lineNumber));
         }
@@ -154,10 +172,13 @@ Status parsePreferences(std::string_view text, StationProfile& p, Preferences& q
     }
     p = std::move(profile);
     q = std::move(prefs);
+    o.currentBand = std::move(op.currentBand);
+    o.operatingSeconds = op.operatingSeconds;
     return Status::success();
 }
 
-Status readPreferences(FileStore& files, StationProfile& profile, Preferences& prefs) {
+Status readPreferences(FileStore& files, StationProfile& profile, Preferences& prefs,
+                       OperatingState& op) {
     const FileContents contents = files.read(Preferences::kFileName);
     if (contents.error == FileContents::Error::NotFound) {
         prefs.fileRead = true;
@@ -166,17 +187,18 @@ Status readPreferences(FileStore& files, StationProfile& profile, Preferences& p
     if (contents.error != FileContents::Error::None) {
         return Status::failure(std::string(Preferences::kFileName) + " (" + contents.reason + ")");
     }
-    Status read = parsePreferences(contents.bytes, profile, prefs);
+    Status read = parsePreferences(contents.bytes, profile, prefs, op);
     prefs.fileRead = read.ok();
     return read;
 }
 
-Status writePreferences(FileStore& files, const StationProfile& profile, const Preferences& prefs) {
+Status writePreferences(FileStore& files, const StationProfile& profile, const Preferences& prefs,
+                        const OperatingState& op) {
     if (!prefs.fileRead) {
         return Status::failure(std::string(Preferences::kFileName) +
                                " could not be read at start-up, so it is not written over");
     }
-    const auto text = formatPreferences(profile, prefs);
+    const auto text = formatPreferences(profile, prefs, op);
     if (!text) {
         return Status::failure("a value cannot be written to " +
                                std::string(Preferences::kFileName));

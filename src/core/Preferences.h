@@ -14,16 +14,14 @@
 
 namespace qv {
 
+// The lines of the file that are not the station profile's or the operating
+// state's (band, mode, operating time), which are read and written in place.
 struct Preferences {
     static constexpr const char* kFileName = "Quorvpref.txt";
 
-    // Line 4 is written but ignored when read: the program always starts in "PH".
-    std::string mode = "PH";
-    float operatingSeconds = 0;
     std::uint8_t sizePercent = 100;
     Colour workedColor = rgb(0, 192, 128);
     Colour remainingColor = rgb(192, 192, 192);
-    std::string band = "40";
     std::uint8_t navigationMode = 0; // 0 off, 1 call field only, 2 all data fields
     std::string rigType = "None";
     std::uint8_t taskbar = 0;
@@ -35,20 +33,24 @@ struct Preferences {
     bool fileRead = false;
 };
 
-// The file's text for the profile and preferences; nullopt when a value cannot be
-// written in a form that reads back (a double quote in a text, a number that is
-// not finite).
+// The file's text; nullopt when a value cannot be written in a form that reads
+// back (a double quote in a text, a number that is not finite).
 std::optional<std::string> formatPreferences(const StationProfile& profile,
-                                             const Preferences& prefs);
+                                             const Preferences& prefs, const OperatingState& op);
 
-// Reads the file's text into profile and prefs. A missing or short file keeps the
-// defaults of the lines it lacks; a line that does not hold its kind of value, or
-// a number outside what the line can mean, fails, naming the line.
-Status parsePreferences(std::string_view text, StationProfile& profile, Preferences& prefs);
+// Reads the file's text into profile, prefs and the operating state's band and
+// operating time (line 4, the mode, is written but ignored when read: the program
+// always starts in "PH"). A missing or short file keeps the defaults of the lines
+// it lacks; a line that does not hold its kind of value, or a number outside what
+// the line can mean, fails, naming the line, and changes nothing.
+Status parsePreferences(std::string_view text, StationProfile& profile, Preferences& prefs,
+                        OperatingState& op);
 
 // Reads Quorvpref.txt from the working directory; a missing file is no error.
 // Either way prefs.fileRead tells whether the file may now be written.
-Status readPreferences(FileStore& files, StationProfile& profile, Preferences& prefs);
-Status writePreferences(FileStore& files, const StationProfile& profile, const Preferences& prefs);
+Status readPreferences(FileStore& files, StationProfile& profile, Preferences& prefs,
+                       OperatingState& op);
+Status writePreferences(FileStore& files, const StationProfile& profile, const Preferences& prefs,
+                        const OperatingState& op);
 
 } // namespace qv

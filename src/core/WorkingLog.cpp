@@ -2,6 +2,7 @@
 
 #include "base/Cp1252.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace qv {
@@ -26,6 +27,11 @@ std::string shownTail(const std::string& tail) {
 WorkingLog::WorkingLog(ContestLog& log, OperatingState& state, const MultiplierTable& table,
                        LogFile& file, Dialogs& dialogs, Clock& clock)
     : log_(log), state_(state), table_(table), file_(file), dialogs_(dialogs), clock_(clock) {}
+
+void WorkingLog::unsubscribe(LogListener& listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener),
+                     listeners_.end());
+}
 
 void WorkingLog::countRecord(const ContactRecord& record) {
     addPoints(state_, record.points);
@@ -85,8 +91,8 @@ Outcome WorkingLog::LoadLog() {
     for (const auto& record : log_.records()) {
         countRecord(record);
     }
-    if (loaded_) {
-        loaded_();
+    for (LogListener* listener : listeners_) {
+        listener->logLoaded();
     }
     return Outcome::Continue;
 }
@@ -130,6 +136,9 @@ WorkingLog::Appended WorkingLog::AppendRecord(ContactRecord record) {
         addPoints(state_, record.points);
         result.effect = countSpc(state_, table_, record.spc);
         log_.append(std::move(record));
+        for (LogListener* listener : listeners_) {
+            listener->contactAppended(log_.size());
+        }
         break;
     case AppendResult::Left::Nothing:
         result.status =
@@ -158,6 +167,11 @@ WorkingLog::Rewritten WorkingLog::RewriteLog() {
     Status written = file_.changedOutside()
                          ? file_.writeBack(log_.records(), sideCopyName("replaced"), kept)
                          : file_.rewrite(log_.records());
+    if (written) {
+        for (LogListener* listener : listeners_) {
+            listener->logRewritten();
+        }
+    }
     return {std::move(written), LoadLog()};
 }
 

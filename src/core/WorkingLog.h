@@ -12,7 +12,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 
-#include <functional>
+#include <vector>
 
 namespace qv {
 
@@ -24,6 +24,21 @@ public:
     virtual Status backupBeforeNewLog() = 0;
     virtual void savePreferences() = 0;
     virtual void showOperatingTime() = 0;
+};
+
+// Told what happens to the log. The main window follows it, and so will the rate
+// graph, the multiplier map and the band map.
+class LogListener {
+public:
+    virtual ~LogListener() = default;
+    // The log was loaded from log.txt (at start-up, on a reload, after a rewrite):
+    // everything shown from it is to be built again.
+    virtual void logLoaded() {}
+    // Contact k was appended to log.txt and counted.
+    virtual void contactAppended(std::size_t k) { (void)k; }
+    // log.txt was written again from memory (an edit or a deletion); the load
+    // that follows is told separately.
+    virtual void logRewritten() {}
 };
 
 class WorkingLog {
@@ -43,8 +58,9 @@ public:
     std::size_t backupReference() const { return backupReference_; }
     const OperatingState& state() const { return state_; }
 
-    // Runs after every successful load, so the displays can be rebuilt.
-    void setLoadedHandler(std::function<void()> handler) { loaded_ = std::move(handler); }
+    // Listeners are told in the order they subscribed.
+    void subscribe(LogListener& listener) { listeners_.push_back(&listener); }
+    void unsubscribe(LogListener& listener);
 
     // Rebuilds the log and every total from log.txt. A log.txt that cannot be read
     // shows the "File Error" box and ends the program, leaving the file as it is.
@@ -95,7 +111,7 @@ private:
     LogFile& file_;
     Dialogs& dialogs_;
     Clock& clock_;
-    std::function<void()> loaded_;
+    std::vector<LogListener*> listeners_;
     // Nothing is written until the log has been read once: writing over a log.txt
     // that memory does not hold would lose its contacts.
     bool opened_ = false;

@@ -1,5 +1,6 @@
 #include "reports/CabrilloWriter.h"
 
+#include "base/Band.h"
 #include "base/Cp1252.h"
 #include "base/DateTime.h"
 #include "core/MultiplierTable.h"
@@ -145,25 +146,8 @@ std::string cabrilloFileName(std::string_view ownCall) {
 }
 
 std::string_view cabrilloFrequency(std::string_view band) {
-    struct BandFrequency {
-        std::string_view band;
-        std::string_view frequency;
-    };
-    static constexpr std::array<BandFrequency, 9> kTable = {{{"160", " 1800"},
-                                                             {"80", " 3500"},
-                                                             {"40", " 7000"},
-                                                             {"20", "14000"},
-                                                             {"15", "21000"},
-                                                             {"10", "28000"},
-                                                             {"6", "50"},
-                                                             {"2", "144"},
-                                                             {"70", "432"}}};
-    for (const auto& entry : kTable) {
-        if (entry.band == band) {
-            return entry.frequency;
-        }
-    }
-    return {};
+    const Band* found = findBand(band);
+    return found ? found->cabrilloFrequency : std::string_view();
 }
 
 std::string cabrilloNumber(std::int64_t value) {

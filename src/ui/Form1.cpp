@@ -1,12 +1,11 @@
 #include "ui/Form1.h"
 
+#include "base/Band.h"
 #include "platform/qt/QtText.h"
-#include "reports/AdifCountryTable.h"
-#include "reports/AdifExport.h"
-#include "reports/LogListClipboard.h"
 #include "ui/Form2.h"
 #include "ui/LineEditBinding.h"
 #include "ui/MainMenu.h"
+#include "ui/RecentContactsModel.h"
 #include "ui/ScorePanelWidget.h"
 #include "ui/TextFileWindow.h"
 #include "ui/UiText.h"
@@ -18,9 +17,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,8 +25,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -40,20 +35,16 @@ std::size_t indexOf(EntryField f) {
     return static_cast<std::size_t>(f);
 }
 
-// The design's column widths in 1/9600 of the window width.
-constexpr int kColumnWidths[] = {550, 900, 920, 430, 725, 900, 430, 370, 725};
-const char* const kColumnHeadings[] = {"Rec#",      "Call", "SPC", "Cat",   "Name",
-                                       "Date/Time", "Bnd",  "Pts", "Name S"};
+QString bandActionName(std::string_view band) {
+    return QStringLiteral("mnuBand") + toQString(band);
+}
 
 } // namespace
 
-Form1::Form1(MainContext& context, SettingsStore& settings, Clipboard& clipboard, Keyers keyers,
-             QWidget* parent)
-    : QMainWindow(parent), c_(context), settings_(settings), clipboard_(clipboard),
-      logic_(context, *this), keyers_(keyers), keys_(context, logic_.entry(), keyers),
-      archive_(context.working, context.files, context.dialogs, context.clock, context.profile) {
+Form1::Form1(Program& program, QWidget* parent)
+    : QMainWindow(parent), program_(program), logic_(program.form1) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Velmark's Quorvane Log 1.5"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     setMouseTracking(true);
 
     menu_ = new MainMenu(menuBar());
@@ -74,20 +65,14 @@ Form1::Form1(MainContext& context, SettingsStore& settings, Clipboard& clipboard
         act([&] { logic_.entry().multiplierHovered(static_cast<std::size_t>(j)); });
     });
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(60000);
-    connect(timer1_, &QTimer::timeout, this, [this] { act([&] { logic_.timer1Tick(); }); });
-    timer2_ = new QTimer(this);
-    timer2_->setObjectName(QStringLiteral("Timer2"));
-    timer2_->setInterval(1000);
-    connect(timer2_, &QTimer::timeout, this, [this] { act([&] { logic_.timer2Tick(); }); });
-    holdTimer_ = new QTimer(this);
-    holdTimer_->setSingleShot(true);
-    connect(holdTimer_, &QTimer::timeout, this,
-            [this] { act([&] { logic_.entry().releaseHeldKey(); }); });
-
     connectMenu();
+    program_.windows.attach(this);
+    // A timer of the logic changed what the window shows.
+    logic_.setChangedHandler([this] {
+        if (!ending_) {
+            render();
+        }
+    });
     // One filter on the whole application sees every event of this window once:
     // the keys before the focused field, the focus changes of the entry line, the
     // clicks of the list and the band label, and input dropped while a key is
@@ -99,6 +84,8 @@ Form1::Form1(MainContext& context, SettingsStore& settings, Clipboard& clipboard
 Form1::~Form1() {
     // Widgets losing the focus while the window is destroyed must not reach it.
     qApp->removeEventFilter(this);
+    logic_.setChangedHandler(nullptr);
+    program_.windows.attach(nullptr);
 }
 
 void Form1::bindField(EntryField field, QLineEdit* edit) {
@@ -120,48 +107,53 @@ void Form1::connectMenu() {
     on("mnuExit", [this] { exitProgram(); });
     on("mnuSetup", [this] { logic_.menuSetup(); });
     on("mnuExport", [this] { logic_.menuExport(); });
-    on("mnuArchive", [this] { archive_.Archive(); });
-    on("mnuCabrillo", [this] {
-        Form2::run(this, c_.log(), c_.op, c_.profile, settings_, c_.dialogs, c_.beeper, c_.files);
-    });
-    on("mnuADIF", [this] {
-        // The export shows its own success or failure box.
-        (void)ExportAdifFile(c_.dialogs, c_.beeper, c_.clock, c_.files,
-                             c_.shipped.read(AdifCountryTable::kFileName), c_.log(),
-                             fromQString(windowTitle()));
-    });
-    on("mnuCopy", [this] { copyListedItems(logic_.state().recent.rows, clipboard_); });
-    on("mnuRestore", [this] { return archive_.Restore(); });
-    on("mnuReadHelp", [this] { showTextFile(helpWindow_, "Help", "help.txt"); });
-    on("mnuThirdParty",
-       [this] { showTextFile(thirdPartyWindow_, "Third Party Traffic", "thirdparty.txt"); });
+    on("mnuArchive", [this] { logic_.menuArchive(); });
+    on("mnuCabrillo", [this] { logic_.menuCabrillo(); });
+    on("mnuADIF", [this] { logic_.menuAdif(); });
+    on("mnuCopy", [this] { logic_.menuCopyListedItems(); });
+    on("mnuRestore", [this] { return logic_.menuRestore(); });
+    on("mnuReadHelp", [this] { logic_.menuReadHelp(); });
+    on("mnuThirdParty", [this] { logic_.menuThirdParty(); });
     on("mnuDefaultCategory", [this] { logic_.menuDefaultCategory(); });
     on("mnuListPrevious", [this] { logic_.menuListPreviousContacts(); });
     on("mnuPostContest", [this] { logic_.menuPostContestMode(); });
-    on("mnuFormSize", [this] { logic_.menuFormSize(); });
+    on("mnuFormSize", [this] { (void)logic_.menuFormSize(); });
     on("mnuTaskbar", [this] {
         if (logic_.menuTaskbar()) {
             applyWindowSize();
         }
     });
-    for (std::string_view band : kBands) {
-        const QString name = QStringLiteral("mnuBand") + toQString(band);
-        connect(menu_->action(name), &QAction::triggered, this,
-                [this, band](bool) { act([&] { return logic_.selectBand(band); }); });
+    for (const Band& band : kBands) {
+        const std::string_view text = band.text;
+        connect(menu_->action(bandActionName(text)), &QAction::triggered, this,
+                [this, text](bool) { act([&] { return logic_.selectBand(text); }); });
     }
 }
 
-void Form1::showTextFile(TextFileWindow*& window, const char* title, const char* fileName) {
-    const FileContents text = c_.shipped.read(fileName);
-    if (text.error != FileContents::Error::None) {
-        c_.dialogs.messageBox(title, std::string(fileName) + " could not be read.",
-                              MessageButtons::Ok, MessageIcon::Warning);
-        return;
-    }
+void Form1::showStationWindow() {
+    const Platform& p = program_.platform;
+    frmStationID::run(this, program_.profile, program_.prefixes, p.settings, p.dialogs, p.beeper);
+}
+
+EditOutcome Form1::editContact(std::size_t k) {
+    const Platform& p = program_.platform;
+    return frmEditCon::run(this, program_.working.log(), k, program_.prefixes, program_.multipliers,
+                           p.dialogs, p.beeper);
+}
+
+void Form1::showSummarySheet() {
+    const Platform& p = program_.platform;
+    Form2::run(this, program_.working.log(), program_.op, program_.profile, p.settings, p.dialogs,
+               p.beeper, p.files);
+}
+
+void Form1::showText(const std::string& title, const std::string& text) {
+    // One window for each title, kept and shown again.
+    TextFileWindow*& window = textWindows_[title == "Help" ? 0 : 1];
     if (!window) {
-        window = new TextFileWindow(QLatin1String(title), this);
+        window = new TextFileWindow(toQString(title), this);
     }
-    window->showText(text.bytes);
+    window->showText(text);
 }
 
 void Form1::exitProgram() {
@@ -181,20 +173,13 @@ void Form1::endProgram() {
 
 bool Form1::start() {
     applyWindowSize();
-    const MainWindow::Started started = logic_.start();
+    const Form1Logic::Started started = logic_.start();
     render();
-    if (started == MainWindow::Started::Fatal) {
+    if (started == Form1Logic::Started::Fatal) {
         ending_ = true;
         return false;
     }
-    timer1_->start();
-    timer2_->start();
-    act([&] { logic_.timer2Tick(); });
     return true;
-}
-
-void Form1::showStationWindow() {
-    frmStationID::run(this, c_.profile, c_.prefixes, settings_, c_.dialogs, c_.beeper);
 }
 
 void Form1::applyWindowSize() {
@@ -202,33 +187,20 @@ void Form1::applyWindowSize() {
     if (!screen) {
         return;
     }
+    const Preferences& prefs = program_.prefs;
     // The taskbar option keeps the desktop's panels visible at full size.
-    const QRect area = c_.prefs.taskbar ? screen->availableGeometry() : screen->geometry();
-    const int percent = std::clamp<int>(c_.prefs.sizePercent, 30, 100);
+    const QRect area = prefs.taskbar ? screen->availableGeometry() : screen->geometry();
+    const int percent = std::clamp<int>(prefs.sizePercent, 30, 100);
     const QSize size(area.width() * percent / 100, area.height() * percent / 100);
     resize(size.expandedTo(minimumSizeHint()));
     move(area.center() - rect().center());
-    for (int i = 0; i < 9; ++i) {
-        listView1_->setColumnWidth(i, size.width() * kColumnWidths[i] / 9600);
+    for (std::size_t i = 0; i < kLogListColumns; ++i) {
+        listView1_->setColumnWidth(static_cast<int>(i), size.width() * kLogListWidths[i] / 9600);
     }
 }
 
 void Form1::render() {
-    if (rendering_) {
-        dirty_ = true;
-        return;
-    }
-    int passes = 0;
-    do {
-        dirty_ = false;
-        rendering_ = true;
-        renderOnce();
-        rendering_ = false;
-    } while (dirty_ && ++passes < 5);
-}
-
-void Form1::renderOnce() {
-    const MainWindowState& s = logic_.state();
+    const Form1State& s = logic_.state();
     for (LineEditBinding* b : bindings_) {
         b->render();
     }
@@ -256,7 +228,7 @@ void Form1::renderOnce() {
     showValue(label22_, toQString(s.label22));
     showValue(label23_, toQString(s.label23));
     label3_->setVisible(s.label3Visible);
-    showValue(label24_, toQString(s.label24));
+    showValue(label24_, toQString(bandLabel(program_.op)));
     showValue(lblutctime_, toQString(s.lblutctime));
     showValue(lblCurTime_, toQString(s.lblCurTime));
     showValue(label16_, toQString(s.label16));
@@ -267,16 +239,19 @@ void Form1::renderOnce() {
     cmdEdit_->setVisible(s.editButtonsVisible);
     cmdDelete_->setVisible(s.editButtonsVisible);
 
-    renderList();
+    QHeaderView* header = listView1_->header();
+    header->setSortIndicatorShown(s.recent.sortColumn() >= 0);
+    if (s.recent.sortColumn() >= 0 && header->sortIndicatorSection() != s.recent.sortColumn()) {
+        header->setSortIndicator(s.recent.sortColumn(), Qt::AscendingOrder);
+    }
 
     scorePanel_->show(s.score);
 
-    for (std::string_view band : kBands) {
-        QAction* a = menu_->action(QStringLiteral("mnuBand") + toQString(band));
-        a->setChecked(c_.op.currentBand == band);
+    for (const Band& band : kBands) {
+        menu_->action(bandActionName(band.text))->setChecked(program_.op.currentBand == band.text);
     }
     menu_->action(QStringLiteral("mnuListPrevious"))
-        ->setChecked(c_.prefs.listPreviousContacts != 0);
+        ->setChecked(program_.prefs.listPreviousContacts != 0);
     menu_->action(QStringLiteral("mnuPostContest"))->setChecked(s.postContestMode);
 
     if (s.focusRequest != shownFocusRequest_) {
@@ -286,65 +261,6 @@ void Form1::renderOnce() {
             target->setFocus(Qt::OtherFocusReason);
         }
     }
-    if (s.inputBlocked && !holdTimer_->isActive()) {
-        const auto left = static_cast<std::int32_t>(s.holdUntilMs - c_.clock.milliseconds());
-        holdTimer_->start(left > 0 ? left : 0);
-    }
-}
-
-void Form1::renderList() {
-    const RecentContacts& recent = logic_.state().recent;
-    if (recent.revision == shownListRevision_) {
-        return;
-    }
-    shownListRevision_ = recent.revision;
-    listView1_->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(static_cast<qsizetype>(recent.rows.size()));
-    for (const ListRow& row : recent.rows) {
-        QStringList cols;
-        for (const std::string& col : row.columns) {
-            cols << toQString(col);
-        }
-        items << new QTreeWidgetItem(cols);
-    }
-    listView1_->addTopLevelItems(items);
-    listView1_->header()->setSortIndicatorShown(recent.sortColumn >= 0);
-    if (recent.sortColumn >= 0) {
-        listView1_->header()->setSortIndicator(recent.sortColumn, Qt::AscendingOrder);
-    }
-}
-
-std::optional<std::size_t> Form1::selectedRecord() const {
-    const QTreeWidgetItem* item = listView1_->currentItem();
-    if (!item) {
-        return std::nullopt;
-    }
-    bool ok = false;
-    const int k = item->text(0).toInt(&ok);
-    return ok && k > 0 ? std::optional<std::size_t>(static_cast<std::size_t>(k)) : std::nullopt;
-}
-
-void Form1::editSelected() {
-    const auto k = selectedRecord();
-    if (!k || *k > c_.log().size()) {
-        return;
-    }
-    const EditOutcome outcome =
-        frmEditCon::run(this, c_.log(), *k, c_.prefixes, c_.multipliers, c_.dialogs, c_.beeper);
-    act([&] {
-        return logic_.editFinished(
-            *k, outcome.kind == EditOutcome::Kind::Saved ? &outcome.record : nullptr,
-            outcome.kind == EditOutcome::Kind::Delete);
-    });
-}
-
-void Form1::deleteSelected() {
-    const auto k = selectedRecord();
-    if (!k) {
-        return;
-    }
-    act([&] { return logic_.cmdDelete_Click(*k); });
 }
 
 bool Form1::dispatchKey(QKeyEvent* event) {
@@ -365,7 +281,7 @@ bool Form1::dispatchKey(QKeyEvent* event) {
     down.alt = mods.testFlag(Qt::AltModifier);
     const int ch = logicKeyOf(*event);
     bool consumed = false;
-    act([&] { consumed = keys_.handle(down, ch < 0 ? keys::kNone : ch); });
+    act([&] { consumed = logic_.keys().handle(down, ch < 0 ? keys::kNone : ch); });
     return consumed;
 }
 
@@ -387,11 +303,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == listView1_->viewport() && t == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
-        !logic_.state().recent.rows.empty()) {
-        if (QTreeWidgetItem* item = listView1_->itemAt(static_cast<QMouseEvent*>(event)->pos())) {
-            listView1_->setCurrentItem(item);
+        !logic_.state().recent.empty()) {
+        const QModelIndex index = listView1_->indexAt(static_cast<QMouseEvent*>(event)->pos());
+        if (index.isValid()) {
+            listView1_->setCurrentIndex(index);
         }
-        editSelected();
+        act([&] { return logic_.cmdEdit_Click(); });
         return true;
     }
     if (watched == listView1_ && t == QEvent::FocusOut) {
@@ -436,8 +353,9 @@ void Form1::mouseMoveEvent(QMouseEvent* event) {
 
 void Form1::closeEvent(QCloseEvent* event) {
     // Keyboard CW still being sent keeps the window open; the operator closes again.
-    keyers_.cw.clearBuffer();
-    if (!ending_ && keyers_.cw.sending()) {
+    CwKeyer& cw = program_.keyers.cw;
+    cw.clearBuffer();
+    if (!ending_ && cw.sending()) {
         event->ignore();
         return;
     }

@@ -1,10 +1,6 @@
 #pragma once
 
-#include "core/KeyDispatch.h"
-#include "core/MainWindow.h"
-#include "platform/Clipboard.h"
-#include "platform/SettingsStore.h"
-#include "reports/LogArchive.h"
+#include "app/Program.h"
 
 #include <array>
 #include <optional>
@@ -16,30 +12,29 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
-class QTreeWidget;
+class QTreeView;
 
 namespace qv {
 
 class LineEditBinding;
 class TextFileWindow;
 class MainMenu;
+class RecentContactsModel;
 class ScorePanelWidget;
 
-// The main window: builds the widgets, forwards every event to the MainWindow
-// logic and copies its state back into the widgets.
-class Form1 : public QMainWindow, private StartupWindows {
+// The main window: builds the widgets, forwards every event to the Form1Logic and
+// shows its state record; it opens the other windows when the logic asks.
+class Form1 : public QMainWindow, private Form1Windows {
     Q_OBJECT
 public:
-    Form1(MainContext& context, SettingsStore& settings, Clipboard& clipboard, Keyers keyers,
-          QWidget* parent = nullptr);
+    explicit Form1(Program& program, QWidget* parent = nullptr);
     ~Form1() override;
 
     // The start-up sequence. False when log.txt could not be read: the program must
     // end without touching anything else.
     bool start();
 
-    MainWindow& logic() { return logic_; }
+    Form1Logic& logic() { return logic_; }
 
     // "&Exit": the operating time is saved and the program ends at once. Also what
     // a termination signal does, between two events.
@@ -57,43 +52,31 @@ private:
         EntryField::Call, EntryField::Spc,         EntryField::Category,
         EntryField::Name, EntryField::PostConTime, EntryField::PostConDate};
 
-    // StartupWindows
+    // Form1Windows
     void showStationWindow() override;
-    void backupLog() override { (void)archive_.Backup(); }
-    Status backupBeforeNewLog() override { return archive_.BackupOnDisk(); }
+    EditOutcome editContact(std::size_t k) override;
+    void showSummarySheet() override;
+    void showText(const std::string& title, const std::string& text) override;
 
     QWidget* buildTopLine();
     QWidget* buildEntryLine();
     QWidget* buildListArea();
     void connectMenu();
     void bindField(EntryField field, QLineEdit* edit);
-    // The record number of the selected row of the list, if one is selected.
-    std::optional<std::size_t> selectedRecord() const;
-    void editSelected();
-    void deleteSelected();
     // The main window's keyboard: every key of this window passes here first.
     bool dispatchKey(QKeyEvent* event);
-    void renderList();
-    // "&Read Help File" and "&3Rd Party List": the text read whole into its window.
-    void showTextFile(TextFileWindow*& window, const char* title, const char* fileName);
 
-    // Runs a logic call, then shows the state. This is the one place where an
-    // action's outcome is acted on: a reload that failed ends the program.
+    // Runs a logic call, then shows the state once the outermost call is done.
+    // This is the one place where an action's outcome is acted on: a reload that
+    // failed ends the program.
     template <typename F> void act(F&& f);
     void render();
-    void renderOnce();
     void applyWindowSize();
     void endProgram();
 
-    MainContext& c_;
-    SettingsStore& settings_;
-    Clipboard& clipboard_;
-    MainWindow logic_;
-    Keyers keyers_;
-    KeyDispatch keys_;
-    LogArchive archive_;
-    TextFileWindow* helpWindow_ = nullptr;
-    TextFileWindow* thirdPartyWindow_ = nullptr;
+    Program& program_;
+    Form1Logic& logic_;
+    TextFileWindow* textWindows_[2] = {nullptr, nullptr};
 
     MainMenu* menu_ = nullptr;
     std::array<QLineEdit*, 6> fields_{};
@@ -120,16 +103,12 @@ private:
     QPushButton* cmdList_ = nullptr;
     QPushButton* cmdEdit_ = nullptr;
     QPushButton* cmdDelete_ = nullptr;
-    QTreeWidget* listView1_ = nullptr;
+    QTreeView* listView1_ = nullptr;
+    RecentContactsModel* listModel_ = nullptr;
     ScorePanelWidget* scorePanel_ = nullptr;
-    QTimer* timer1_ = nullptr; // contact rates, every minute
-    QTimer* timer2_ = nullptr; // clocks, every second
-    QTimer* holdTimer_ = nullptr;
 
     std::uint32_t shownFocusRequest_ = 0;
-    std::uint64_t shownListRevision_ = ~std::uint64_t{0};
-    bool rendering_ = false;
-    bool dirty_ = false;
+    int depth_ = 0; // nested act calls; the state is shown when the outermost ends
     bool ending_ = false;
 };
 
@@ -137,15 +116,21 @@ template <typename F> void Form1::act(F&& f) {
     if (ending_) {
         return;
     }
+    ++depth_;
+    bool end = false;
     if constexpr (std::is_same_v<decltype(f()), Outcome>) {
-        if (f() == Outcome::EndProgram) {
-            endProgram();
-            return;
-        }
+        end = f() == Outcome::EndProgram;
     } else {
         f();
     }
-    render();
+    --depth_;
+    if (end) {
+        endProgram();
+        return;
+    }
+    if (depth_ == 0) {
+        render();
+    }
 }
 
 } // namespace qv

@@ -3,6 +3,7 @@
 #include "ui/ControlTable.h"
 #include "ui/Form1.h"
 #include "ui/LineEditBinding.h"
+#include "ui/RecentContactsModel.h"
 #include "ui/UiText.h"
 
 #include <QGridLayout>
@@ -11,7 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -25,9 +26,6 @@ QLabel* valueLabel(QWidget* parent, const char* name, const char* caption) {
     l->setAccessibleDescription(QLatin1String(caption));
     return l;
 }
-
-const char* const kColumnHeadings[] = {"Rec#",      "Call", "SPC", "Cat",   "Name",
-                                       "Date/Time", "Bnd",  "Pts", "Name S"};
 
 } // namespace
 
@@ -154,25 +152,29 @@ QWidget* Form1::buildListArea() {
     auto* recent = new QLabel(QStringLiteral("Recent Contacts"), box);
     recent->setObjectName(QStringLiteral("lblRecentContacts"));
     grid->addWidget(recent, 0, 0);
-    listView1_ = new QTreeWidget(box);
+    listView1_ = new QTreeView(box);
     listView1_->setObjectName(QStringLiteral("ListView1"));
     listView1_->setAccessibleName(QStringLiteral("Recent Contacts"));
     listView1_->setToolTip(QStringLiteral("Click record to edit or delete."));
     listView1_->setRootIsDecorated(false);
     listView1_->setUniformRowHeights(true);
-    listView1_->setColumnCount(9);
-    QStringList headings;
-    for (const char* h : kColumnHeadings) {
-        headings << QLatin1String(h);
-    }
-    listView1_->setHeaderLabels(headings);
+    listView1_->setItemsExpandable(false);
+    listModel_ = new RecentContactsModel(logic_.state().recent, listView1_);
+    listView1_->setModel(listModel_);
     listView1_->setFocusPolicy(Qt::ClickFocus);
     listView1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    listView1_->setSelectionBehavior(QAbstractItemView::SelectRows);
     listView1_->header()->setSectionsClickable(true);
     connect(listView1_->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { act([&] { logic_.headingClicked(column); }); });
-    connect(listView1_, &QTreeWidget::itemClicked, this,
-            [this] { act([&] { logic_.listClicked(); }); });
+    connect(listView1_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                logic_.listRowChosen(
+                    current.isValid()
+                        ? std::optional<std::size_t>(static_cast<std::size_t>(current.row()))
+                        : std::nullopt);
+            });
+    connect(listView1_, &QTreeView::clicked, this, [this] { act([&] { logic_.listClicked(); }); });
     grid->addWidget(listView1_, 1, 0, 1, 4);
 
     cmdList_ = new QPushButton(box);
@@ -185,11 +187,13 @@ QWidget* Form1::buildListArea() {
     grid->addWidget(cmdList_, 0, 1);
     cmdEdit_ = new QPushButton(QStringLiteral("Edit Contact"), box);
     cmdEdit_->setObjectName(QStringLiteral("cmdEdit"));
-    connect(cmdEdit_, &QPushButton::clicked, this, [this] { editSelected(); });
+    connect(cmdEdit_, &QPushButton::clicked, this,
+            [this] { act([&] { return logic_.cmdEdit_Click(); }); });
     grid->addWidget(cmdEdit_, 0, 2);
     cmdDelete_ = new QPushButton(QStringLiteral("Delete Contact"), box);
     cmdDelete_->setObjectName(QStringLiteral("cmdDelete"));
-    connect(cmdDelete_, &QPushButton::clicked, this, [this] { deleteSelected(); });
+    connect(cmdDelete_, &QPushButton::clicked, this,
+            [this] { act([&] { return logic_.cmdDelete_Click(); }); });
     grid->addWidget(cmdDelete_, 0, 3);
 
     auto* possible = new QLabel(QStringLiteral("Possible Duplicates"), box);

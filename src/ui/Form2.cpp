@@ -1,7 +1,7 @@
 #include "ui/Form2.h"
 
+#include "app/ProgramTitle.h"
 #include "platform/qt/QtText.h"
-#include "ui/LineEditBinding.h"
 #include "ui/UiText.h"
 
 #include <QFormLayout>
@@ -27,40 +27,42 @@ QString soapboxForBox(const std::string& text) {
 void Form2::run(QWidget* parent, const ContestLog& log, const OperatingState& totals,
                 const StationProfile& profile, SettingsStore& settings, Dialogs& dialogs,
                 Beeper& beeper, FileStore& workingFiles) {
-    const std::string title = parent ? fromQString(parent->window()->windowTitle()) : "";
-    Form2 form({log, totals, profile, settings, dialogs, beeper, workingFiles, title}, parent);
+    Form2 form({log, totals, profile, settings, dialogs, beeper, workingFiles, kProgramTitle},
+               parent);
     form.exec();
 }
 
-Form2::Form2(Form2Context context, QWidget* parent) : QDialog(parent), c_(std::move(context)) {
+Form2::Form2(Form2Context context, QWidget* parent)
+    : QDialog(parent), logic_(std::move(context)),
+      binding_(*this, logic_, [this] { afterEvent(); }) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Summary Sheet Information"));
     setModal(true);
-    Form2Load(s_, c_.profile, c_.settings);
+    logic_.load();
 
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     layout->addLayout(form);
-    const auto addRow = [&](Form2Field f, const char* name, const char* caption,
+    const auto addRow = [&](Form2Control f, const char* name, const char* caption,
                             const char* note = nullptr) {
-        QLineEdit* edit = addLineEdit(f, name, caption);
-        auto* label = new QLabel(captionText(caption), this);
-        label->setBuddy(edit);
+        const auto box =
+            binding_.addBox(f, QString::fromLatin1(name), QString::fromLatin1(caption));
+        box.caption->setText(captionText(caption));
         if (!note) {
-            form->addRow(label, edit);
+            form->addRow(box.caption, box.edit);
             return;
         }
         auto* row = new QHBoxLayout;
-        row->addWidget(edit, 1);
+        row->addWidget(box.edit, 1);
         row->addWidget(new QLabel(captionText(note), this));
-        form->addRow(label, row);
+        form->addRow(box.caption, row);
     };
-    addRow(Form2Field::Text5, "Text5", "Your Name:");
-    addRow(Form2Field::Text6, "Text6", "Address Line 1:");
-    addRow(Form2Field::Text7, "Text7", "Address Line 2:");
-    addRow(Form2Field::Text8, "Text8", "Email Address:");
-    addRow(Form2Field::Text1, "Text1", "Club Name:", "(If Applciable)");
-    addRow(Form2Field::Text2, "Text2", "Calls or names of all opertors:");
+    addRow(Form2Control::Text5, "Text5", "Your Name:");
+    addRow(Form2Control::Text6, "Text6", "Address Line 1:");
+    addRow(Form2Control::Text7, "Text7", "Address Line 2:");
+    addRow(Form2Control::Text8, "Text8", "Email Address:");
+    addRow(Form2Control::Text1, "Text1", "Club Name:", "(If Applciable)");
+    addRow(Form2Control::Text2, "Text2", "Calls or names of all opertors:");
 
     const char* soapboxCaption =
         "Soapbox (Add any comments you would like to make about the contest):";
@@ -77,61 +79,31 @@ Form2::Form2(Form2Context context, QWidget* parent) : QDialog(parent), c_(std::m
     connect(text11_, &QPlainTextEdit::textChanged, this, [this] { copySoapboxFromBox(); });
 
     auto* buttons = new QHBoxLayout;
-    command4_ = new QPushButton(QStringLiteral("Write Cabrillo File"), this);
-    command4_->setObjectName(QStringLiteral("Command4"));
-    command4_->setAccessibleName(QStringLiteral("Write Cabrillo File"));
-    command3_ = new QPushButton(QStringLiteral("Done"), this);
-    command3_->setObjectName(QStringLiteral("Command3"));
-    command3_->setAccessibleName(QStringLiteral("Done"));
-    for (QPushButton* b : {command4_, command3_}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
+    buttons->addWidget(binding_.addButton(Form2Control::Command4, QStringLiteral("Command4"),
+                                          QStringLiteral("Write Cabrillo File"), [this] {
+                                              // A failed write is quiet.
+                                              (void)logic_.Command4Click();
+                                          }));
+    buttons->addWidget(binding_.addButton(Form2Control::Command3, QStringLiteral("Command3"),
+                                          QStringLiteral("Done"),
+                                          [this] { logic_.Command3Click(); }));
     layout->addLayout(buttons);
-
-    connect(command4_, &QPushButton::clicked, this, [this] {
-        (void)Command4Click(s_, c_); // a failed write is quiet
-        render();
-    });
-    connect(command3_, &QPushButton::clicked, this, [this] {
-        Command3Click(s_);
-        if (!s_.visible) {
-            accept();
-        }
-    });
-    render();
+    afterEvent();
 }
 
-QLineEdit* Form2::addLineEdit(Form2Field f, const char* name, const char* caption) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setAccessibleName(QString::fromLatin1(caption));
-    bindings_[static_cast<std::size_t>(f)] = new LineEditBinding(
-        edit, s_.field(f),
-        [this, f](int key) {
-            Form2KeyPress(s_, f, key);
-            render();
-        },
-        [this, f] {
-            Form2Edited(s_, f);
-            bindings_[static_cast<std::size_t>(f)]->render();
-        });
-    return edit;
-}
-
-void Form2::render() {
-    for (LineEditBinding* b : bindings_) {
-        b->render();
-    }
+void Form2::afterEvent() {
     rendering_ = true;
-    const QString soapbox = soapboxForBox(s_.Text11);
+    const QString soapbox = soapboxForBox(logic_.state().Text11);
     if (text11_->toPlainText() != soapbox) {
         text11_->setPlainText(soapbox);
         text11_->moveCursor(QTextCursor::End);
     }
     rendering_ = false;
-    if (s_.focus == Form2Focus::Command3) {
-        command3_->setFocus();
+    if (!logic_.state().visible) {
+        binding_.stopFollowingFocus();
+        accept();
+    } else if (logic_.state().focus == Form2Control::Command3) {
+        binding_.showFocus();
     }
 }
 
@@ -139,8 +111,8 @@ void Form2::copySoapboxFromBox() {
     if (rendering_) {
         return;
     }
-    Text11Change(s_, fromQString(text11_->toPlainText()));
-    const QString clean = soapboxForBox(s_.Text11);
+    logic_.Text11Change(fromQString(text11_->toPlainText()));
+    const QString clean = soapboxForBox(logic_.state().Text11);
     if (text11_->toPlainText() != clean) {
         rendering_ = true;
         text11_->setPlainText(clean); // a paste brought characters the file cannot hold

@@ -1,48 +1,38 @@
 #pragma once
 
-#include "reports/SummarySheet.h"
-
-#include <array>
+#include "app/Form2Logic.h"
+#include "ui/DialogBinding.h"
 
 #include <QDialog>
 
-class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace qv {
-
-class LineEditBinding;
 
 // "Summary Sheet Information": the entrant's details and the Cabrillo writer.
 class Form2 : public QDialog {
     Q_OBJECT
 public:
-    // Opens the window modally over the main window and discards it when it
-    // closes. CREATED-BY copies the title of parent's window.
+    // Opens the window modally over the main window and discards it when it closes.
     static void run(QWidget* parent, const ContestLog& log, const OperatingState& totals,
                     const StationProfile& profile, SettingsStore& settings, Dialogs& dialogs,
                     Beeper& beeper, FileStore& workingFiles);
 
-    // Loads the fields (Form2Load) on construction.
+    // Loads the fields on construction.
     Form2(Form2Context context, QWidget* parent = nullptr);
 
-    const Form2State& state() const { return s_; }
+    const Form2State& state() const { return logic_.state(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLineEdit* addLineEdit(Form2Field f, const char* name, const char* caption);
-    void render();
+    void afterEvent();
     void copySoapboxFromBox();
 
-    Form2Context c_;
-    Form2State s_;
-    std::array<LineEditBinding*, 6> bindings_{};
+    Form2Logic logic_;
+    DialogBinding<Form2Logic, 9> binding_;
     QPlainTextEdit* text11_ = nullptr;
-    QPushButton* command4_ = nullptr;
-    QPushButton* command3_ = nullptr;
     bool rendering_ = false;
 };
 

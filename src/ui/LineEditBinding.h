@@ -8,7 +8,7 @@
 // (arrows, Home, a click, the selection a Tab into the box makes), which only
 // updates the field's selection: moving the caret changes nothing else.
 
-#include "core/TextField.h"
+#include "app/TextField.h"
 
 #include <functional>
 

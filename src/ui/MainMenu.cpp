@@ -1,5 +1,7 @@
 #include "ui/MainMenu.h"
 
+#include "base/Band.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -64,8 +66,10 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
 
     QMenu* band = bar->addMenu(QStringLiteral("&Band"));
     band->setObjectName(QStringLiteral("mnuBand"));
-    for (const char* b : {"160", "80", "40", "20", "15", "10", "6", "2", "70"}) {
-        QAction* a = add(band, QStringLiteral("mnuBand%1").arg(QLatin1String(b)), QLatin1String(b));
+    for (const Band& b : kBands) {
+        const QString text =
+            QString::fromLatin1(b.text.data(), static_cast<qsizetype>(b.text.size()));
+        QAction* a = add(band, QStringLiteral("mnuBand") + text, text);
         a->setCheckable(true);
     }
     action(QStringLiteral("mnuBand160"))->setVisible(false);

@@ -141,6 +141,10 @@ QWidget* ScorePanelWidget::buildDxList() {
 }
 
 void ScorePanelWidget::show(const ScorePanelView& view) {
+    if (shownRevision_ == view.revision) {
+        return;
+    }
+    shownRevision_ = view.revision;
     showValue(totalContacts_, toQString(view.totalContacts));
     showValue(totalMultipliers_, toQString(view.totalMultipliers));
     showValue(totalPoints_, toQString(view.totalPoints));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ScorePanel.h"
+#include "app/ScorePanel.h"
 
 #include <array>
 #include <optional>
@@ -46,6 +46,7 @@ private:
     std::array<QLabel*, MultiplierTable::kSize> multipliers_{};
     std::optional<std::vector<std::string>> shownDxList_;
     std::array<std::optional<Colour>, MultiplierTable::kSize> shownColours_{};
+    std::optional<std::uint64_t> shownRevision_;
 };
 
 } // namespace qv

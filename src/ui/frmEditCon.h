@@ -1,11 +1,7 @@
 #pragma once
 
-#include "core/EditContactWindow.h"
-#include "ui/ControlTable.h"
-
-#include <array>
-#include <optional>
-#include <vector>
+#include "app/frmEditConLogic.h"
+#include "ui/DialogBinding.h"
 
 #include <QDialog>
 
@@ -14,9 +10,7 @@ class QLabel;
 
 namespace qv {
 
-class LineEditBinding;
-
-// The edit window: shows an EditContactWindow and forwards keys, focus moves and
+// The edit window: shows an frmEditConLogic and forwards keys, focus moves and
 // button presses to it.
 class frmEditCon : public QDialog {
     Q_OBJECT
@@ -30,33 +24,20 @@ public:
 
     // The window over logic that has been opened; it accepts once the logic has
     // closed and rejects on the close box.
-    explicit frmEditCon(EditContactWindow& logic, QWidget* parent = nullptr);
-    ~frmEditCon() override;
+    explicit frmEditCon(frmEditConLogic& logic, QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QLabel* addField(QGridLayout* grid, int row, EditControl field);
     QLabel* addMarker(QGridLayout* grid, int row, const char* name, const char* text);
-    void keyTyped(EditControl field, int key);
-    void focusChanged(QWidget* now);
-    void press(void (EditContactWindow::*button)());
-    void afterLogic();
-    void render();
-    void showFocus();
-    std::optional<EditControl> controlOf(const QWidget* widget) const;
-    QWidget*& widgetOf(EditControl control);
+    void afterEvent();
 
-    EditContactWindow& logic_;
-    ControlTable<EditControl, 12> controls_;
-    std::vector<LineEditBinding*> bindings_;
+    frmEditConLogic& logic_;
+    DialogBinding<frmEditConLogic, 12> binding_;
     QLabel* lblDupe_ = nullptr;
     QLabel* lblSpcInvalid_ = nullptr;
     QLabel* lblBandInvalid_ = nullptr;
-    // Set while the logic runs: a box it shows takes the focus away and gives it
-    // back, and those moves are not the operator's.
-    bool busy_ = false;
 };
 
 } // namespace qv

@@ -1,7 +1,7 @@
 #include "core/LogFileFormat.h"
 
-#include "Records.h"
 #include "core/ContestLog.h"
+#include "fakes/Records.h"
 
 #include <gtest/gtest.h>
 

@@ -12,22 +12,25 @@ namespace {
 TEST(Preferences, RoundTripsEveryLine) {
     StationProfile p{"W1AW", "CT", 5.5f, "USA", 72.5f, 41.75f, "NA", "L", "Jos\xE9"};
     Preferences q;
-    q.operatingSeconds = 3725;
+    OperatingState o;
+    o.operatingSeconds = 3725;
     q.sizePercent = 90;
     q.workedColor = 0x00FF00;
     q.remainingColor = 0xC0C0C0;
-    q.band = "70";
+    o.currentBand = "70";
     q.navigationMode = 2;
     q.rigType = "Kenwood";
     q.taskbar = 1;
     q.listPreviousContacts = 1;
     q.defaultCategory = "M";
-    const std::string text = *formatPreferences(p, q);
+    const std::string text = *formatPreferences(p, q, o);
     EXPECT_EQ(text.substr(0, 31), "\"W1AW\"\r\n\"CT\"\r\n5.5\r\n\"PH\"\r\n3725\r\n");
     StationProfile p2;
     Preferences q2;
-    ASSERT_TRUE(parsePreferences(text, p2, q2));
-    EXPECT_EQ(formatPreferences(p2, q2), text);
+    OperatingState o2;
+    ASSERT_TRUE(parsePreferences(text, p2, q2, o2));
+    EXPECT_EQ(formatPreferences(p2, q2, o2), text);
+    EXPECT_EQ(o2.currentBand, "70");
     EXPECT_EQ(p2.ownName, "Jos\xE9");
     EXPECT_EQ(q2.rigType, "Kenwood");
 }
@@ -35,10 +38,11 @@ TEST(Preferences, RoundTripsEveryLine) {
 TEST(Preferences, AShortFileKeepsTheDefaultsOfMissingLines) {
     StationProfile p;
     Preferences q;
-    ASSERT_TRUE(parsePreferences("\"K1ABC\"\r\n\"MA\"\r\n-4\r\n", p, q));
+    OperatingState o;
+    ASSERT_TRUE(parsePreferences("\"K1ABC\"\r\n\"MA\"\r\n-4\r\n", p, q, o));
     EXPECT_EQ(p.ownCall, "K1ABC");
     EXPECT_EQ(p.utcOffsetHours, -4);
-    EXPECT_EQ(q.band, "40");
+    EXPECT_EQ(o.currentBand, "40");
     EXPECT_EQ(q.sizePercent, 100);
     EXPECT_EQ(q.rigType, "None");
 }
@@ -47,9 +51,10 @@ TEST(Preferences, EmptyLastLineIsNoDefaultCategory) {
     StationProfile p;
     Preferences q;
     q.defaultCategory = "X";
-    std::string text = *formatPreferences(p, q);
+    OperatingState o;
+    std::string text = *formatPreferences(p, q, o);
     text = text.substr(0, text.rfind("\"X\"")) + "\r\n";
-    ASSERT_TRUE(parsePreferences(text, p, q));
+    ASSERT_TRUE(parsePreferences(text, p, q, o));
     EXPECT_EQ(q.defaultCategory, "");
 }
 
@@ -59,7 +64,8 @@ TEST(Preferences, BadLinesFailAndChangeNothing) {
         StationProfile p;
         p.ownCall = "KEEP";
         Preferences q;
-        EXPECT_FALSE(parsePreferences(bad, p, q).ok()) << bad;
+        OperatingState o;
+        EXPECT_FALSE(parsePreferences(bad, p, q, o).ok()) << bad;
         EXPECT_EQ(p.ownCall, "KEEP");
     }
 }
@@ -73,7 +79,7 @@ TEST(Preferences, NumbersBeyondWhatTheLineCanMeanFail) {
     const Case cases[] = {{3, "1e30"}, {3, "-25"},   {5, "1e39"}, {5, "-1"},
                           {7, "181"},  {8, "-90.5"}, {9, "256"},  {10, "-1"}};
     for (const Case& c : cases) {
-        std::string text = *formatPreferences(good, Preferences{});
+        std::string text = *formatPreferences(good, Preferences{}, OperatingState{});
         std::size_t start = 0;
         for (int i = 1; i < c.line; ++i) {
             start = text.find("\r\n", start) + 2;
@@ -81,7 +87,8 @@ TEST(Preferences, NumbersBeyondWhatTheLineCanMeanFail) {
         text.replace(start, text.find("\r\n", start) - start, c.value);
         StationProfile p;
         Preferences q;
-        const Status read = parsePreferences(text, p, q);
+        OperatingState o;
+        const Status read = parsePreferences(text, p, q, o);
         EXPECT_FALSE(read.ok()) << c.value;
         EXPECT_EQ(read.message(), "Quorvpref.txt line " + std::to_string(c.line)) << c.value;
     }
@@ -92,14 +99,15 @@ TEST(Preferences, AValueThatCannotBeWrittenIsReportedNotWritten) {
     p.ownName = "Jo\"hn";
     Preferences q;
     q.fileRead = true;
-    EXPECT_FALSE(formatPreferences(p, q));
+    OperatingState o;
+    EXPECT_FALSE(formatPreferences(p, q, o));
     test::MemoryFileStore files;
-    EXPECT_FALSE(writePreferences(files, p, q).ok());
+    EXPECT_FALSE(writePreferences(files, p, q, o).ok());
     EXPECT_FALSE(files.exists("Quorvpref.txt"));
 
     p.ownName = "John";
-    q.operatingSeconds = std::numeric_limits<float>::infinity();
-    EXPECT_FALSE(writePreferences(files, p, q).ok());
+    o.operatingSeconds = std::numeric_limits<float>::infinity();
+    EXPECT_FALSE(writePreferences(files, p, q, o).ok());
     EXPECT_FALSE(files.exists("Quorvpref.txt"));
 }
 
@@ -108,13 +116,14 @@ TEST(Preferences, NothingIsWrittenBeforeTheFileWasRead) {
     files.files["Quorvpref.txt"] = "\"W1AW\"\r\n\"CT\"\r\nfive\r\n";
     StationProfile p;
     Preferences q;
-    EXPECT_FALSE(readPreferences(files, p, q).ok());
-    EXPECT_FALSE(writePreferences(files, p, q).ok());
+    OperatingState o;
+    EXPECT_FALSE(readPreferences(files, p, q, o).ok());
+    EXPECT_FALSE(writePreferences(files, p, q, o).ok());
     EXPECT_EQ(files.files["Quorvpref.txt"], "\"W1AW\"\r\n\"CT\"\r\nfive\r\n");
 
     files.files.clear(); // a first start: no file, defaults, and the file may be made
-    EXPECT_TRUE(readPreferences(files, p, q).ok());
-    EXPECT_TRUE(writePreferences(files, p, q).ok());
+    EXPECT_TRUE(readPreferences(files, p, q, o).ok());
+    EXPECT_TRUE(writePreferences(files, p, q, o).ok());
     EXPECT_TRUE(files.exists("Quorvpref.txt"));
 }
 

@@ -1,10 +1,10 @@
 #include "core/WorkingLog.h"
 
-#include "Records.h"
 #include "core/LogFileFormat.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDialogs.h"
 #include "fakes/MemoryFileStore.h"
+#include "fakes/Records.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +20,16 @@ public:
     }
     void savePreferences() override { calls.push_back("save"); }
     void showOperatingTime() override { calls.push_back("time"); }
+};
+
+class RecordingListener : public LogListener {
+public:
+    std::vector<std::string> events;
+    void logLoaded() override { events.push_back("loaded"); }
+    void contactAppended(std::size_t k) override {
+        events.push_back("appended " + std::to_string(k));
+    }
+    void logRewritten() override { events.push_back("rewritten"); }
 };
 
 class WorkingLogTest : public ::testing::Test {
@@ -49,10 +59,13 @@ TEST_F(WorkingLogTest, LoadCountsPointsMultipliersAndDxEntities) {
               test::contact("DL2B", "GERMANY", 1), test::contact("QQ1A", "Not Found"),
               test::contact("VE3A", "ON"), test::contact("KH6A", "Hawaii"),
               test::contact("XX1A", "XX")});
-    int loads = 0;
-    working.setLoadedHandler([&] { ++loads; });
+    RecordingListener first;
+    RecordingListener second;
+    working.subscribe(first);
+    working.subscribe(second);
     ASSERT_EQ(working.LoadLog(), Outcome::Continue);
-    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(first.events, std::vector<std::string>{"loaded"});
+    EXPECT_EQ(second.events, std::vector<std::string>{"loaded"});
     EXPECT_EQ(log.size(), 9u);
     EXPECT_EQ(state.totalPoints, 10 + 10 + 2 + 25 + 1 + 10 + 10 + 10 + 10);
     EXPECT_EQ(usCanMultipliers(state), 2); // NY once, ON
@@ -383,6 +396,27 @@ TEST_F(WorkingLogTest, APartLineThatCannotBeTakenOutIsWrittenOverBeforeTheNextCo
     files.failWrites = false;
     ASSERT_TRUE(working.AppendRecord(test::contact("K2XYZ")).status.ok());
     EXPECT_EQ(onDisk(), *formatLog({test::contact("A1A"), test::contact("K2XYZ")}));
+}
+
+TEST_F(WorkingLogTest, EveryListenerHearsOfAppendsRewritesAndLoads) {
+    givenLog({test::contact("A1A")});
+    RecordingListener graph;
+    RecordingListener map;
+    working.subscribe(graph);
+    working.subscribe(map);
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
+    ASSERT_TRUE(working.AppendRecord(test::contact("B1B")).status.ok());
+    files.failWrites = true;
+    EXPECT_FALSE(working.AppendRecord(test::contact("C1C")).status.ok());
+    files.failWrites = false;
+    ASSERT_EQ(working.RemoveRecord(1).outcome, Outcome::Continue);
+    const std::vector<std::string> expected = {"loaded", "appended 2", "rewritten", "loaded"};
+    EXPECT_EQ(graph.events, expected);
+    EXPECT_EQ(map.events, expected);
+    working.unsubscribe(map);
+    ASSERT_EQ(working.LoadLog(), Outcome::Continue);
+    EXPECT_EQ(graph.events.size(), 5u);
+    EXPECT_EQ(map.events.size(), 4u);
 }
 
 } // namespace

@@ -53,39 +53,3 @@ TEST(LogListClipboard, FieldsAreCopiedUnchanged) {
 
 } // namespace
 } // namespace qv
-
-namespace qv {
-namespace {
-
-class RecordingClipboard : public Clipboard {
-public:
-    std::vector<std::string> calls;
-    void clear() override { calls.push_back("clear"); }
-    void setText(const std::string& text) override { calls.push_back(text); }
-};
-
-TEST(CopyListedItems, LastTwentyOfTwentyFiveGoOldestFirst) {
-    ContestLog log;
-    for (int i = 1; i <= 25; ++i) {
-        ContactRecord r;
-        r.call = "W" + std::to_string(i) + "A";
-        r.date = "2007/01/13";
-        r.time = "14:00:00";
-        r.points = 10;
-        log.append(r);
-    }
-    RecentContacts recent;
-    recent.rebuild(log);
-    RecordingClipboard clipboard;
-    copyListedItems(recent.rows, clipboard);
-    ASSERT_EQ(clipboard.calls.size(), 2u);
-    EXPECT_EQ(clipboard.calls[0], "clear");
-    const std::string& text = clipboard.calls[1];
-    EXPECT_EQ(text.rfind("Rec#\tCall\tSPC\tCat\tName\tDate/Time\tBnd\tPts\tName S\r\n6\tW6A\t", 0),
-              0u);
-    EXPECT_NE(text.find("\r\n25\tW25A\t"), std::string::npos);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 21);
-}
-
-} // namespace
-} // namespace qv

@@ -3,7 +3,7 @@
 // up first, each focus event is handled once, and a termination signal ends the
 // program the way "&Exit" does.
 
-#include "MainWindowHarness.h"
+#include "Form1Harness.h"
 #include "core/Preferences.h"
 #include "platform/qt/QtTerminationWatch.h"
 
@@ -16,7 +16,7 @@
 namespace qv {
 namespace {
 
-using test::MainWindowHarness;
+using test::Form1Harness;
 
 std::string lines(int count) {
     std::string text;
@@ -28,7 +28,7 @@ std::string lines(int count) {
     return text;
 }
 
-std::vector<std::string> backups(const MainWindowHarness& h) {
+std::vector<std::string> backups(const Form1Harness& h) {
     std::vector<std::string> found;
     if (DIR* dir = ::opendir(h.dir.file("BACKUP").c_str())) {
         while (const dirent* e = ::readdir(dir)) {
@@ -41,14 +41,14 @@ std::vector<std::string> backups(const MainWindowHarness& h) {
     return found;
 }
 
-void logOn(MainWindowHarness& h) {
+void logOn(Form1Harness& h) {
     h.form->findChild<QPushButton*>("cmdLogOn")->click();
 }
 
 TEST(Form1Safety, AFailedReloadEndsTheProgramAndNothingIsAppended) {
     const char* paths[] = {"band menu", "band label", "open"};
     for (const char* path : paths) {
-        MainWindowHarness h;
+        Form1Harness h;
         h.dir.write("log.txt", lines(2));
         ASSERT_TRUE(h.start());
         logOn(h);
@@ -73,7 +73,7 @@ TEST(Form1Safety, AFailedReloadEndsTheProgramAndNothingIsAppended) {
 }
 
 TEST(Form1Safety, CaretMovesInTheCallFieldLeaveATypedSpcAlone) {
-    MainWindowHarness h;
+    Form1Harness h;
     ASSERT_TRUE(h.start());
     logOn(h);
     h.typeText("DL1ABC");
@@ -96,7 +96,7 @@ TEST(Form1Safety, CaretMovesInTheCallFieldLeaveATypedSpcAlone) {
 }
 
 TEST(Form1Safety, ACorrectedCountryIsLoggedAsTyped) {
-    MainWindowHarness h;
+    Form1Harness h;
     ASSERT_TRUE(h.start());
     logOn(h);
     h.typeText("QQ1AB");
@@ -118,7 +118,7 @@ TEST(Form1Safety, ANewLogKeepsABackupOfEveryLineOnDisk) {
     const std::string old = lines(41);
     {
         // "Open existing log?" No, then YES: nothing of it was ever in memory.
-        MainWindowHarness h;
+        Form1Harness h;
         h.dir.write("log.txt", old);
         h.dialogs.messageAnswers = {MessageAnswer::No};
         h.dialogs.inputAnswers = {"YES"};
@@ -128,7 +128,7 @@ TEST(Form1Safety, ANewLogKeepsABackupOfEveryLineOnDisk) {
     }
     {
         // File > New on a log unchanged since it was loaded.
-        MainWindowHarness h;
+        Form1Harness h;
         h.dir.write("log.txt", old);
         ASSERT_TRUE(h.start());
         h.dialogs.inputAnswers = {"YES"};
@@ -139,7 +139,7 @@ TEST(Form1Safety, ANewLogKeepsABackupOfEveryLineOnDisk) {
 }
 
 TEST(Form1Safety, LeavingTheCallFieldGreetsWithOneBeep) {
-    MainWindowHarness h;
+    Form1Harness h;
     ASSERT_TRUE(h.start());
     logOn(h);
     h.typeText("ZORVIK");
@@ -150,7 +150,7 @@ TEST(Form1Safety, LeavingTheCallFieldGreetsWithOneBeep) {
 }
 
 TEST(Form1Safety, ATerminationSignalEndsTheProgramAsExitDoes) {
-    MainWindowHarness h;
+    Form1Harness h;
     ASSERT_TRUE(h.start());
     logOn(h);
     h.clock.local = h.clock.local.addSeconds(100);
@@ -160,8 +160,9 @@ TEST(Form1Safety, ATerminationSignalEndsTheProgramAsExitDoes) {
     QApplication::processEvents();
     StationProfile p;
     Preferences q;
-    ASSERT_TRUE(parsePreferences(h.dir.read("Quorvpref.txt"), p, q));
-    EXPECT_EQ(q.operatingSeconds, 100) << "the operating time is saved";
+    OperatingState o;
+    ASSERT_TRUE(parsePreferences(h.dir.read("Quorvpref.txt"), p, q, o));
+    EXPECT_EQ(o.operatingSeconds, 100) << "the operating time is saved";
     h.typeText("K2XYZ ");
     EXPECT_EQ(h.field("txtCall")->text(), "") << "nothing is taken after the end";
 }

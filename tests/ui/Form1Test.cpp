@@ -1,16 +1,16 @@
-#include "MainWindowHarness.h"
+#include "Form1Harness.h"
 
 #include <QAction>
 #include <QListWidget>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace qv {
 namespace {
 
-using test::MainWindowHarness;
+using test::Form1Harness;
 
 TEST(Form1, StartsOnASmallLogAndShowsTheScore) {
-    MainWindowHarness h;
+    Form1Harness h;
     h.dir.write("log.txt", "\"W1AW\",\"M\",\"John\",\"Anne\",\"CT\",\"2007/01/"
                            "13\",\"14:10:00\",\"PH\",\"40\",10,\"\"\r\n"
                            "\"DL1ABC\",\"Y\",\"Jos\xE9\",\"Anne\",\"Germany\",\"2007/01/"
@@ -35,10 +35,10 @@ TEST(Form1, StartsOnASmallLogAndShowsTheScore) {
     ASSERT_NE(dx, nullptr);
     ASSERT_EQ(dx->count(), 1);
     EXPECT_EQ(dx->item(0)->text(), QString::fromUtf8("Germany"));
-    auto* list = h.form->findChild<QTreeWidget*>("ListView1");
-    ASSERT_EQ(list->topLevelItemCount(), 3);
-    EXPECT_EQ(list->topLevelItem(0)->text(1), "VE3XYZ");
-    EXPECT_EQ(list->topLevelItem(1)->text(4), QString::fromUtf8("Jos\u00e9"));
+    auto* list = h.form->findChild<QTreeView*>("ListView1");
+    ASSERT_EQ(list->model()->rowCount(), 3);
+    EXPECT_EQ(h.cell(list, 0, 1), "VE3XYZ");
+    EXPECT_EQ(h.cell(list, 1, 4), QString::fromUtf8("Jos\u00e9"));
 
     auto* ct = h.form->findChild<QLabel*>("Label10(1)");
     auto* ma = h.form->findChild<QLabel*>("Label10(2)");
@@ -51,7 +51,7 @@ TEST(Form1, StartsOnASmallLogAndShowsTheScore) {
 }
 
 TEST(Form1, ADamagedLogStopsTheStartWithTheFileError) {
-    MainWindowHarness h;
+    Form1Harness h;
     const std::string damaged = "\"W1AW\",\"M\",\"Jo\"hn\"\r\n";
     h.dir.write("log.txt", damaged);
     EXPECT_FALSE(h.start());
@@ -60,7 +60,7 @@ TEST(Form1, ADamagedLogStopsTheStartWithTheFileError) {
 }
 
 TEST(Form1, AContactTypedFieldByFieldIsLoggedByteForByte) {
-    MainWindowHarness h;
+    Form1Harness h;
     ASSERT_TRUE(h.start());
     h.form->findChild<QPushButton*>("cmdLogOn")->click();
     EXPECT_EQ(h.form->findChild<QPushButton*>("cmdLogOn")->text(), "&Log \"Time Off\"");
@@ -89,7 +89,7 @@ TEST(Form1, AContactTypedFieldByFieldIsLoggedByteForByte) {
 }
 
 TEST(Form1, BandChangeSavesLineTwelve) {
-    MainWindowHarness h;
+    Form1Harness h;
     ASSERT_TRUE(h.start());
     h.form->findChild<QAction*>("mnuBand20")->trigger();
     EXPECT_EQ(h.label("Label24"), "20");
@@ -106,8 +106,8 @@ TEST(Form1, BandChangeSavesLineTwelve) {
 }
 
 TEST(Form1, TimeOnAndOffShowTheOperatingTime) {
-    MainWindowHarness h;
-    h.prefs.operatingSeconds = 3725;
+    Form1Harness h;
+    h.op.operatingSeconds = 3725;
     ASSERT_TRUE(h.start());
     EXPECT_EQ(h.label("lblttrack"), "01:02:05");
     auto* logOn = h.form->findChild<QPushButton*>("cmdLogOn");
@@ -122,7 +122,7 @@ TEST(Form1, TimeOnAndOffShowTheOperatingTime) {
 }
 
 TEST(Form1, EditingARowOfTheListRewritesThatLine) {
-    MainWindowHarness h;
+    Form1Harness h;
     std::string logText;
     for (const char* call : {"W1AW", "K2ABC", "N3XYZ"}) {
         logText += std::string("\"") + call +
@@ -131,10 +131,10 @@ TEST(Form1, EditingARowOfTheListRewritesThatLine) {
     }
     h.dir.write("log.txt", logText);
     ASSERT_TRUE(h.start());
-    auto* list = h.form->findChild<QTreeWidget*>("ListView1");
-    ASSERT_EQ(list->topLevelItemCount(), 3);
-    list->setCurrentItem(list->topLevelItem(1)); // record 2, K2ABC
-    EXPECT_EQ(list->topLevelItem(1)->text(0), "2");
+    auto* list = h.form->findChild<QTreeView*>("ListView1");
+    ASSERT_EQ(list->model()->rowCount(), 3);
+    list->setCurrentIndex(list->model()->index(1, 0)); // record 2, K2ABC
+    EXPECT_EQ(h.cell(list, 1, 0), "2");
 
     QTimer::singleShot(0, [] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -156,11 +156,11 @@ TEST(Form1, EditingARowOfTheListRewritesThatLine) {
     std::string expected = logText;
     expected.replace(expected.find("\"John\"", expected.find("K2ABC")), 6, "\"Zoe\"");
     EXPECT_EQ(h.dir.read("log.txt"), expected);
-    EXPECT_EQ(list->topLevelItem(1)->text(4), "Zoe");
+    EXPECT_EQ(h.cell(list, 1, 4), "Zoe");
 }
 
 TEST(Form1, CtrlShortcutsTypeNothingAndEscClears) {
-    MainWindowHarness h;
+    Form1Harness h;
     ASSERT_TRUE(h.start());
     h.form->findChild<QPushButton*>("cmdLogOn")->click();
     h.typeText("W1AW");
@@ -174,7 +174,7 @@ TEST(Form1, CtrlShortcutsTypeNothingAndEscClears) {
 }
 
 TEST(Form1, MenuTreeCaptionsAndHiddenItems) {
-    MainWindowHarness h;
+    Form1Harness h;
     ASSERT_TRUE(h.start());
     auto action = [&](const char* name) { return h.form->findChild<QAction*>(name); };
     EXPECT_EQ(action("mnuNew")->text(), "&New");

@@ -162,7 +162,7 @@ TEST(Form2Window, TypedFieldsGoIntoTheWrittenFile) {
     EXPECT_EQ(s.dialogs.shown[1].title, "  Thanks!");
     EXPECT_EQ(s.settings.values[key("UserAddressLine1")], "12 Main Street");
     EXPECT_EQ(s.settings.values[key("UserEMail")], "anne@example.org");
-    EXPECT_EQ(form.state().focus, Form2Focus::Command3);
+    EXPECT_EQ(form.state().focus, Form2Control::Command3);
     EXPECT_TRUE(form.isVisible());
 
     form.findChild<QPushButton*>("Command3")->click();

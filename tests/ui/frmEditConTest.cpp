@@ -103,7 +103,7 @@ void whileShown(std::function<void(frmEditCon&)> operate) {
 
 TEST(frmEditCon, ShowsTheRecordWithCaptionsInTabOrder) {
     Editing e;
-    EditContactWindow logic(e.log, e.prefixes, e.multipliers, e.dialogs, e.beeper);
+    frmEditConLogic logic(e.log, e.prefixes, e.multipliers, e.dialogs, e.beeper);
     ASSERT_TRUE(logic.open(2));
     frmEditCon window(logic);
 
@@ -225,7 +225,7 @@ TEST(frmEditCon, NoRecordNoWindow) {
 
 TEST(frmEditCon, ADuplicateShowsItsMarkerAndDeleteDupeDeletes) {
     Editing e;
-    EditContactWindow logic(e.log, e.prefixes, e.multipliers, e.dialogs, e.beeper);
+    frmEditConLogic logic(e.log, e.prefixes, e.multipliers, e.dialogs, e.beeper);
     ASSERT_TRUE(logic.open(1));
     frmEditCon window(logic);
     showActive(window);
@@ -252,7 +252,7 @@ TEST(frmEditCon, ADuplicateShowsItsMarkerAndDeleteDupeDeletes) {
 
 TEST(frmEditCon, AnInvalidBandKeepsTheFocusAndShowsItsMarker) {
     Editing e;
-    EditContactWindow logic(e.log, e.prefixes, e.multipliers, e.dialogs, e.beeper);
+    frmEditConLogic logic(e.log, e.prefixes, e.multipliers, e.dialogs, e.beeper);
     ASSERT_TRUE(logic.open(1));
     frmEditCon window(logic);
     showActive(window);
@@ -302,7 +302,7 @@ public:
 TEST(frmEditCon, AnInvalidCategoryShowsOneBoxAndKeepsTheFocus) {
     Editing e;
     ClosingDialogs dialogs;
-    EditContactWindow logic(e.log, e.prefixes, e.multipliers, dialogs, e.beeper);
+    frmEditConLogic logic(e.log, e.prefixes, e.multipliers, dialogs, e.beeper);
     ASSERT_TRUE(logic.open(1));
     frmEditCon window(logic);
     showActive(window);

@@ -84,7 +84,7 @@ void whileShown(std::function<void(frmStationID&)> operate) {
 
 TEST(frmStationID, ShowsTheFieldsWithTheirCaptionsInTabOrder) {
     Station s;
-    StationWindow logic(s.table, s.dialogs, s.beeper);
+    frmStationIDLogic logic(s.table, s.dialogs, s.beeper);
     logic.open(anne(), s.settings);
     frmStationID window(logic);
 
@@ -125,7 +125,7 @@ TEST(frmStationID, ShowsTheFieldsWithTheirCaptionsInTabOrder) {
 
 TEST(frmStationID, TypingACountryCompletesItAndFillsTheLocation) {
     Station s;
-    StationWindow logic(s.table, s.dialogs, s.beeper);
+    frmStationIDLogic logic(s.table, s.dialogs, s.beeper);
     logic.open(anne(), s.settings);
     frmStationID window(logic);
     window.show();
@@ -155,7 +155,7 @@ TEST(frmStationID, TypingACountryCompletesItAndFillsTheLocation) {
 
 TEST(frmStationID, APasteKeepsOnlyWhatAFileCanHold) {
     Station s;
-    StationWindow logic(s.table, s.dialogs, s.beeper);
+    frmStationIDLogic logic(s.table, s.dialogs, s.beeper);
     logic.open(anne(), s.settings);
     frmStationID window(logic);
     window.show();
@@ -164,7 +164,7 @@ TEST(frmStationID, APasteKeepsOnlyWhatAFileCanHold) {
     QGuiApplication::clipboard()->setText(QStringLiteral("Jo\"s\u00E9\u03A9"));
     name->paste();
     EXPECT_EQ(name->text(), QStringLiteral("Jos\u00E9"));
-    EXPECT_EQ(logic.state().Text9.text, "Jos\xE9");
+    EXPECT_EQ(logic.state()[frmStationIDControl::Text9].text, "Jos\xE9");
 }
 
 TEST(frmStationID, EnterInTheCallFieldIsDone) {
@@ -206,7 +206,7 @@ TEST(frmStationID, TheCloseBoxKeepsTheProfileButFillsAnEmptyCall) {
 
 TEST(frmStationID, DetailsShowsTheCategoriesAndGoesToTheCategoryField) {
     Station s;
-    StationWindow logic(s.table, s.dialogs, s.beeper);
+    frmStationIDLogic logic(s.table, s.dialogs, s.beeper);
     logic.open(anne(), s.settings);
     frmStationID window(logic);
     window.show();
@@ -219,7 +219,7 @@ TEST(frmStationID, DetailsShowsTheCategoriesAndGoesToTheCategoryField) {
 
 TEST(frmStationID, LeavingAnEmptyUtcFieldBeepsAndKeepsTheFocus) {
     Station s;
-    StationWindow logic(s.table, s.dialogs, s.beeper);
+    frmStationIDLogic logic(s.table, s.dialogs, s.beeper);
     logic.open(anne(), s.settings);
     frmStationID window(logic);
     window.show();

@@ -1,0 +1,45 @@
+#include "app/Program.h"
+
+namespace qv {
+
+void Form1WindowsSlot::showStationWindow() {
+    if (windows_) {
+        windows_->showStationWindow();
+    }
+}
+
+EditOutcome Form1WindowsSlot::editContact(std::size_t k) {
+    return windows_ ? windows_->editContact(k) : EditOutcome{};
+}
+
+void Form1WindowsSlot::showSummarySheet() {
+    if (windows_) {
+        windows_->showSummarySheet();
+    }
+}
+
+void Form1WindowsSlot::showText(const std::string& title, const std::string& text) {
+    if (windows_) {
+        windows_->showText(title, text);
+    }
+}
+
+namespace {
+template <typename T, typename S> T& either(T* given, S& standIn) {
+    return given ? *given : standIn;
+}
+} // namespace
+
+Program::Program(Platform p, Subsystems s)
+    : platform(p), voice(either(s.voice, noVoice_)), keyerCall(either(s.keyerCall, noKeyerCall_)),
+      bandMap(either(s.bandMap, noBandMap_)), keyers{either(s.shortcuts, noShortcuts_),
+                                                     either(s.voiceKeyer, noVoiceKeyer_),
+                                                     either(s.cw, noCw_),
+                                                     either(s.winKeyer, noWinKeyer_)},
+      logFile(p.files), working(log, op, multipliers, logFile, p.dialogs, p.clock),
+      archive(working, p.files, p.dialogs, p.clock, profile),
+      form1({ui,          working, op,        profile,  prefs,     prefixes, multipliers,
+             archive,     p.clock, p.timers,  p.beeper, p.dialogs, p.files,  p.shipped,
+             p.clipboard, voice,   keyerCall, bandMap,  keyers,    windows}) {}
+
+} // namespace qv

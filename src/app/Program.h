@@ -1,0 +1,95 @@
+#pragma once
+
+// One of every object the program is made of, wired together once: the log and
+// its file, the station's profile and preferences, the prefix table, the archive
+// and the main window's logic. The platform is handed in (the real adapters, or
+// fakes in the tests and benchmarks), and so are the subsystems the main window
+// reaches; a subsystem not handed in gets its stand-in.
+
+#include "app/Form1Logic.h"
+#include "app/ShortcutWindows.h"
+#include "cw/CwKeyer.h"
+#include "cw/KeyerCallText.h"
+#include "cw/WinKeyer.h"
+#include "platform/SettingsStore.h"
+#include "spots/BandMapView.h"
+#include "voice/VoiceKeyer.h"
+#include "voice/VoiceNavigation.h"
+
+namespace qv {
+
+struct Platform {
+    Clock& clock;
+    Timers& timers;
+    Dialogs& dialogs;
+    Beeper& beeper;
+    FileStore& files;      // the working directory
+    ShippedFiles& shipped; // the data files shipped with the program
+    SettingsStore& settings;
+    Clipboard& clipboard;
+};
+
+struct Subsystems {
+    VoiceNavigation* voice = nullptr;
+    KeyerCallText* keyerCall = nullptr;
+    BandMapView* bandMap = nullptr;
+    ShortcutWindows* shortcuts = nullptr;
+    VoiceKeyer* voiceKeyer = nullptr;
+    CwKeyer* cw = nullptr;
+    WinKeyer* winKeyer = nullptr;
+};
+
+// The windows the main window opens, reached once the window exists: until it
+// attaches itself, opening one does nothing.
+class Form1WindowsSlot : public Form1Windows {
+public:
+    void attach(Form1Windows* windows) { windows_ = windows; }
+    void showStationWindow() override;
+    EditOutcome editContact(std::size_t k) override;
+    void showSummarySheet() override;
+    void showText(const std::string& title, const std::string& text) override;
+
+private:
+    Form1Windows* windows_ = nullptr;
+};
+
+class Program {
+public:
+    explicit Program(Platform platform, Subsystems subsystems = {});
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    Platform platform;
+
+private:
+    // The stand-ins come first: the parts below take references to them.
+    NoVoiceNavigation noVoice_;
+    NoKeyerCallText noKeyerCall_;
+    NoBandMap noBandMap_;
+    NoShortcutWindows noShortcuts_;
+    NoVoiceKeyer noVoiceKeyer_;
+    NoCwKeyer noCw_;
+    NoWinKeyer noWinKeyer_;
+
+public:
+    VoiceNavigation& voice;
+    KeyerCallText& keyerCall;
+    BandMapView& bandMap;
+    Keyers keyers;
+
+    ContestLog log;
+    OperatingState op;
+    MultiplierTable multipliers;
+    StationProfile profile;
+    Preferences prefs;
+    PrefixTable prefixes;
+    LogFile logFile;
+    WorkingLog working;
+    LogArchive archive;
+
+    Form1State ui;
+    Form1WindowsSlot windows;
+    Form1Logic form1;
+};
+
+} // namespace qv
