@@ -56,9 +56,6 @@ bench: bench-build
 # Instructions of start-up, one keystroke and one logged contact with a full log,
 # counted by valgrind's callgrind (several minutes, so neither in bench nor in CI).
 bench-instructions: bench-build
-	@command -v valgrind >/dev/null 2>&1 || { sudo=; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
-		$$sudo apt-get update -qq && \
-		DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -qq --no-install-recommends valgrind; }
 	@bash bench/instructions.sh build-bench
 
 # Each library includes only what its links in docs/ARCHITECTURE.md allow.

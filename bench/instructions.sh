@@ -217,9 +217,9 @@ dump
 # handled yet.
 quiet=()
 idle_windows "$log_window" 1 quiet
-[ "$quiet" -lt $(($(median "${idle[@]}") * 5 / 4)) ] ||
-    fail "the typed contact was still being handled 8 s later ($quiet instructions in ${log_window} s)"
-idle+=("$quiet")
+[ "${quiet[0]}" -lt $(($(median "${idle[@]}") * 5 / 4)) ] ||
+    fail "the typed contact was still being handled 8 s later (${quiet[0]} instructions in ${log_window} s)"
+idle+=("${quiet[0]}")
 before=$(lines)
 xdotool key Return
 mark=$((mark + log_window * 1000))

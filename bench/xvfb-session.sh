@@ -54,7 +54,9 @@ trap cleanup EXIT
 
 # Starts an X server on a free display (Xvfb picks it) and exports DISPLAY.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1400x900x24 3>"$dir/display" >/dev/null 2>&1 &
+    # -noreset: a program that connects while the server resets after its last
+    # client left would fail to open the display.
+    Xvfb -displayfd 3 -noreset -screen 0 1400x900x24 3>"$dir/display" >/dev/null 2>&1 &
     pids+=($!)
     wait_for "display from Xvfb" test -s "$dir/display"
     export DISPLAY=:$(head -n1 "$dir/display")

@@ -10,7 +10,7 @@ packages=(
   libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
-  time xvfb xdotool x11-utils
+  time xvfb xdotool x11-utils valgrind
   # Real peers of the tests and shipped data: the country files and the
   # community call list, the hamlib radio daemon, a packet engine, pseudo
   # terminals, speech.
