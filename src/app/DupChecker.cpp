@@ -2,6 +2,9 @@
 
 #include "base/Cp1252.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace qv {
 
 bool DupChecker::DupCheck() {
@@ -59,11 +62,24 @@ void DupChecker::PartialDupes(int key) {
         if (ui.partialDupesOn) {
             std::string list;
             const ContestLog& log = u_.working.log();
-            for (std::size_t k = 1; k <= log.size() && list.size() <= 100; ++k) {
-                const ContactRecord& r = log.record(k);
-                if (equalsIgnoreCase(r.band, u_.op.currentBand) &&
-                    startsWithIgnoreCase(r.call, typed)) {
+            const std::string& band = u_.op.currentBand;
+            // This runs over the whole log at every key. A band text with no letters
+            // (all the real bands) compares ignoring case exactly as it compares byte
+            // for byte, so the common case is a plain comparison.
+            const bool caseless = std::all_of(band.begin(), band.end(), [](char c) {
+                return toUpper(c) == c && toLower(c) == c;
+            });
+            auto onBand = [&](const std::string& b) {
+                return b.size() == band.size() &&
+                       (caseless ? std::memcmp(b.data(), band.data(), b.size()) == 0
+                                 : equalsIgnoreCase(b, band));
+            };
+            for (const ContactRecord& r : log.records()) {
+                if (onBand(r.band) && startsWithIgnoreCase(r.call, typed)) {
                     list = r.call + " " + list;
+                    if (list.size() > 100) {
+                        break;
+                    }
                 }
             }
             ui.lblDupe = list;

@@ -48,6 +48,18 @@ void RecentContacts::appended(const ContestLog& log) {
         rebuild(log);
         return;
     }
+    rebuiltFor_ = n;
+    if (!showAll && rows_.size() == kLastCount) {
+        // A full last-20 list keeps its length: every row moves down one place.
+        std::move_backward(rows_.begin(), rows_.end() - 1, rows_.end());
+        rows_.front() = listRowFor(n, log.record(n));
+        chosen_ =
+            chosen_ && *chosen_ + 1 < rows_.size() ? std::optional(*chosen_ + 1) : std::nullopt;
+        if (observer_) {
+            observer_->shiftedDown();
+        }
+        return;
+    }
     if (observer_) {
         observer_->beginInsert(0, 1);
     }
@@ -71,7 +83,6 @@ void RecentContacts::appended(const ContestLog& log) {
             observer_->endRemove();
         }
     }
-    rebuiltFor_ = n;
 }
 
 void RecentContacts::clear() {

@@ -23,6 +23,9 @@ public:
     virtual void endInsert() = 0;
     virtual void beginRemove(std::size_t first, std::size_t count) = 0;
     virtual void endRemove() = 0;
+    // The rows moved down by one place, the first row new and the last gone; how
+    // many rows there are did not change.
+    virtual void shiftedDown() = 0;
 };
 
 class RecentContacts {

@@ -149,28 +149,6 @@ std::optional<std::string> utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
-char toUpper(char ch) {
-    const auto b = static_cast<unsigned char>(ch);
-    if (b >= 'a' && b <= 'z') {
-        return static_cast<char>(b - 32);
-    }
-    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) {
-        return static_cast<char>(b - 32);
-    }
-    switch (b) {
-    case 0x9A:
-        return static_cast<char>(0x8A); // š
-    case 0x9C:
-        return static_cast<char>(0x8C); // œ
-    case 0x9E:
-        return static_cast<char>(0x8E); // ž
-    case 0xFF:
-        return static_cast<char>(0x9F); // ÿ
-    default:
-        return ch;
-    }
-}
-
 char toLower(char ch) {
     const auto b = static_cast<unsigned char>(ch);
     if (b >= 'A' && b <= 'Z') {

@@ -32,7 +32,28 @@ std::optional<std::string> utf8ToCp1252(std::string_view utf8);
 
 // Upper/lower case of one Windows-1252 character (ASCII and the accented Latin
 // letters, as the Windows upper-case function of the code page does).
-char toUpper(char ch);
+inline char toUpper(char ch) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b >= 'a' && b <= 'z') {
+        return static_cast<char>(b - 32);
+    }
+    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) {
+        return static_cast<char>(b - 32);
+    }
+    switch (b) {
+    case 0x9A:
+        return static_cast<char>(0x8A); // š
+    case 0x9C:
+        return static_cast<char>(0x8C); // œ
+    case 0x9E:
+        return static_cast<char>(0x8E); // ž
+    case 0xFF:
+        return static_cast<char>(0x9F); // ÿ
+    default:
+        return ch;
+    }
+}
+
 char toLower(char ch);
 std::string toUpper(std::string_view text);
 

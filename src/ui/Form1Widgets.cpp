@@ -2,8 +2,11 @@
 
 #include "ui/ControlTable.h"
 #include "ui/Form1.h"
+#include "ui/LabelSlot.h"
 #include "ui/LineEditBinding.h"
+#include "ui/RecentContactsDelegate.h"
 #include "ui/RecentContactsModel.h"
+#include "ui/RecentContactsView.h"
 #include "ui/UiText.h"
 
 #include <QGridLayout>
@@ -27,6 +30,10 @@ QLabel* valueLabel(QWidget* parent, const char* name, const char* caption) {
     return l;
 }
 
+const QString kEntryFieldStyle = QStringLiteral(
+    "QLineEdit { border: 1px solid palette(dark); padding: 2px; background: palette(base); }"
+    "QLineEdit:focus { border: 1px solid palette(highlight); }");
+
 } // namespace
 
 QWidget* Form1::buildTopLine() {
@@ -41,6 +48,8 @@ QWidget* Form1::buildTopLine() {
     label24_ = valueLabel(box, "Label24", "Band");
     label24_->setToolTip(QStringLiteral("Click to change modes."));
     label24_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14pt;"));
+    label24_->ensurePolished();
+    fixLabelSize(label24_, QStringLiteral("160"));
     row->addWidget(label24_);
     row->addSpacing(20);
 
@@ -56,6 +65,11 @@ QWidget* Form1::buildTopLine() {
     lblttrack_ = valueLabel(box, "lblttrack", "Operating Time");
     row->addWidget(lblttrack_);
     row->addStretch(1);
+    // The clocks change every second: each keeps its size.
+    for (QLabel* clock : {lblutctime_, lblCurTime_, lblttrack_}) {
+        fixLabelSize(clock, QStringLiteral("00:00:00"));
+    }
+    fixLabelSize(label16_, QStringLiteral("PM"));
 
     cmdLogOn_ = new QPushButton(box);
     cmdLogOn_->setObjectName(QStringLiteral("cmdLogOn"));
@@ -97,6 +111,9 @@ QWidget* Form1::buildEntryLine() {
         QFont f = edit->font();
         f.setPointSize(f.pointSize() + 4);
         edit->setFont(f);
+        // A plain frame: these boxes are drawn again at every key, and the style's
+        // rounded, smoothed frame costs several times the text they show.
+        edit->setStyleSheet(kEntryFieldStyle);
         grid->addWidget(edit, 2, i);
         grid->setColumnStretch(i, stretch[i]);
         bindField(kEntryFields[i], edit);
@@ -113,7 +130,7 @@ QWidget* Form1::buildEntryLine() {
     auto pair = [&](const char* caption, QLabel*& target, const char* name) {
         geo->addWidget(new QLabel(QLatin1String(caption), box));
         target = valueLabel(box, name, caption);
-        target->setMinimumWidth(50);
+        fixLabelSize(target, QStringLiteral("12,345 "));
         geo->addWidget(target);
     };
     pair("Continent", label19_, "Label19");
@@ -122,6 +139,12 @@ QWidget* Form1::buildEntryLine() {
     label3_ = new QLabel(QStringLiteral("New"), box);
     label3_->setObjectName(QStringLiteral("Label3"));
     label3_->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    label3_->ensurePolished();
+    fixLabelSize(label3_, label3_->text());
+    // Shown and hidden as the SPC is typed; it keeps its place meanwhile.
+    QSizePolicy keepPlace = label3_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    label3_->setSizePolicy(keepPlace);
     geo->addWidget(label3_);
     geo->addStretch(1);
     auto* clear = new QPushButton(QStringLiteral("&Clear"), box);
@@ -133,14 +156,14 @@ QWidget* Form1::buildEntryLine() {
 
     lblDialog_ = valueLabel(box, "lblDialog", "Status");
     lblDialog_->setAutoFillBackground(true);
-    // A long message is cut at the window's edge; it never widens the window.
-    lblDialog_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblDialog_->setMinimumHeight(28);
     QFont f = lblDialog_->font();
     f.setPointSize(f.pointSize() + 2);
     f.setBold(true);
     lblDialog_->setFont(f);
-    outer->addWidget(lblDialog_);
+    // A long message is cut at the window's edge; it never widens the window,
+    // and a new message never lays the window out again.
+    outer->addWidget(new LabelSlot(lblDialog_, box));
     return box;
 }
 
@@ -152,7 +175,7 @@ QWidget* Form1::buildListArea() {
     auto* recent = new QLabel(QStringLiteral("Recent Contacts"), box);
     recent->setObjectName(QStringLiteral("lblRecentContacts"));
     grid->addWidget(recent, 0, 0);
-    listView1_ = new QTreeView(box);
+    listView1_ = new RecentContactsView(box);
     listView1_->setObjectName(QStringLiteral("ListView1"));
     listView1_->setAccessibleName(QStringLiteral("Recent Contacts"));
     listView1_->setToolTip(QStringLiteral("Click record to edit or delete."));
@@ -161,6 +184,7 @@ QWidget* Form1::buildListArea() {
     listView1_->setItemsExpandable(false);
     listModel_ = new RecentContactsModel(logic_.state().recent, listView1_);
     listView1_->setModel(listModel_);
+    listView1_->setItemDelegate(new RecentContactsDelegate(*listModel_, listView1_));
     listView1_->setFocusPolicy(Qt::ClickFocus);
     listView1_->setSelectionMode(QAbstractItemView::SingleSelection);
     listView1_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -195,6 +219,12 @@ QWidget* Form1::buildListArea() {
     connect(cmdDelete_, &QPushButton::clicked, this,
             [this] { act([&] { return logic_.cmdDelete_Click(); }); });
     grid->addWidget(cmdDelete_, 0, 3);
+    // The two buttons come and go; their places stay, so nothing else moves.
+    for (QPushButton* button : {cmdEdit_, cmdDelete_}) {
+        QSizePolicy keepPlace = button->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(keepPlace);
+    }
 
     auto* possible = new QLabel(QStringLiteral("Possible Duplicates"), box);
     possible->setObjectName(QStringLiteral("lblPossDup"));
@@ -209,9 +239,8 @@ QWidget* Form1::buildListArea() {
     grid->addWidget(cmdDup_, 2, 1);
     lblDupe_ = valueLabel(box, "lblDupe", "Possible Duplicates");
     lblDupe_->setAutoFillBackground(true);
-    lblDupe_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblDupe_->setMinimumHeight(22);
-    grid->addWidget(lblDupe_, 3, 0, 1, 4);
+    grid->addWidget(new LabelSlot(lblDupe_, box), 3, 0, 1, 4);
     grid->setColumnStretch(0, 1);
     return box;
 }

@@ -1,6 +1,7 @@
 #include "ui/ScorePanelWidget.h"
 
 #include "platform/qt/QtText.h"
+#include "ui/LabelSlot.h"
 #include "ui/UiText.h"
 
 #include <QEvent>
@@ -76,6 +77,7 @@ QWidget* ScorePanelWidget::buildStatistics() {
         grid->addWidget(new QLabel(caption, box), r, 0);
         *row.target =
             valueLabel(row.objectName, caption.section(QLatin1Char('.'), 0, 0).trimmed(), box);
+        fixLabelSize(*row.target, QStringLiteral("999,999,999"));
         grid->addWidget(*row.target, r, 1);
         ++r;
     }
@@ -89,6 +91,7 @@ QWidget* ScorePanelWidget::buildMultipliers() {
     usCanCaption_ = new QLabel(QStringLiteral("Multipliers worked:"), box);
     usCanCaption_->setObjectName(QStringLiteral("Label15"));
     usCanCaption_->setAccessibleName(usCanCaption_->text());
+    fixLabelSize(usCanCaption_, QStringLiteral("US & Canadian Multipliers Worked - 62"));
     outer->addWidget(usCanCaption_);
 
     auto* grid = new QGridLayout();
@@ -131,6 +134,7 @@ QWidget* ScorePanelWidget::buildDxList() {
     dxCaption_->setObjectName(QStringLiteral("lblStation(5)"));
     dxCaption_->setAccessibleName(dxCaption_->text());
     dxCaption_->setAccessibleDescription(QStringLiteral("DX entities worked"));
+    fixLabelSize(dxCaption_, QStringLiteral("DX  -  9999"));
     dxList_ = new QListWidget(box);
     dxList_->setObjectName(QStringLiteral("List1"));
     dxList_->setAccessibleName(QStringLiteral("DX entities worked"));

@@ -4,6 +4,8 @@
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
 
+#include <unistd.h>
+
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -139,6 +141,9 @@ TEST_F(QtSerialLinkTest, APortThatVanishesIsOneErrorEvent) {
     EXPECT_EQ(count(eventsA, SerialEvent::Kind::Error), 1) << "reported once, no storm";
     EXPECT_FALSE(a.write("x").ok());
     EXPECT_TRUE(a.setRts(true).ok()) << "remembered for the next open";
+    // A pulled adapter takes its device node with it. (The link socat left would
+    // point at a pseudo-terminal number that another program may take next.)
+    ::unlink(dir.file("a").c_str());
     EXPECT_FALSE(a.open().ok());
 }
 
