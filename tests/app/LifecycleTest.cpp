@@ -157,6 +157,26 @@ TEST_F(LifecycleTest, ClocksShowUtcLocalAndAmPm) {
     EXPECT_EQ(formatOperatingTime(360000 + 59), "00:00:59"); // hours keep two digits
 }
 
+TEST_F(LifecycleTest, TheClocksTickEverySecondAndTheRatesEveryMinute) {
+    givenLog({contact("W1AW", "CT", 10, "40", "13:59:00")});
+    startLogging();
+    int changes = 0;
+    main.setChangedHandler([&] { ++changes; });
+    EXPECT_EQ(ui.lblutctime, "14:00:00");
+    clock.advance(999);
+    EXPECT_EQ(changes, 0);
+    clock.advance(1);
+    EXPECT_EQ(ui.lblutctime, "14:00:01");
+    EXPECT_EQ(changes, 1) << "the window is told to show the new time";
+    EXPECT_EQ(ui.score.rateLastTwentyMinutes, "3");
+    // Twenty minutes on, the contact falls out of the twenty-minute rate at the
+    // next minute tick.
+    clock.advance(20 * 60 * 1000);
+    EXPECT_EQ(ui.score.rateLastTwentyMinutes, "0");
+    EXPECT_EQ(ui.score.rateLastHour, "1");
+    EXPECT_EQ(ui.lblutctime, "14:20:01");
+}
+
 TEST_F(LifecycleTest, MenuSettingsAreSaved) {
     startLogging();
     dialogs.inputAnswers = {"  y  ", "95.5", "abc"};
