@@ -17,7 +17,9 @@ class SilentDialogs : public Dialogs {
 public:
     MessageAnswer messageBox(const std::string&, const std::string&, MessageButtons buttons,
                              MessageIcon) override {
-        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+        return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo
+                   ? MessageAnswer::Yes
+                   : MessageAnswer::Ok;
     }
     std::string inputBox(const std::string&, const std::string&, const std::string&) override {
         return {};

@@ -1,5 +1,6 @@
-# Shared by the benchmark scripts that drive the real program on a virtual X
-# server: bounded waits, stopping a process by its PID, and an Xvfb of their own.
+# Shared by the scripts that drive the real program on a virtual X server (the
+# benchmarks and the screen-reader test): bounded waits, stopping a process by
+# its PID, and an Xvfb of their own.
 # Source it after setting `name` (for messages); it sets `dir` (a temporary
 # folder, removed at the end) and stops every PID listed in `pids` on exit.
 # `watched`, when set, is a process whose end makes every wait fail at once.

@@ -6,15 +6,16 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins
+  qt6-base-dev qt6-base-private-dev qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins
   libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   time xvfb xdotool x11-utils valgrind
   # Real peers of the tests and shipped data: the country files and the
   # community call list, the hamlib radio daemon, a packet engine, pseudo
-  # terminals, speech.
+  # terminals, speech, and the accessibility bus a screen reader listens on.
   hamradio-files libhamlib-utils direwolf socat espeak-ng
+  dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 
 missing=()

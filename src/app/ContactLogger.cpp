@@ -12,7 +12,7 @@ bool ContactLogger::readPostContestFields() {
     Form1State& ui = u_.ui;
     const auto date = parseTypedDate(ui.txtPostConDate.text);
     if (!date) {
-        setStatus(ui, "Invalid date format!");
+        alertStatus(ui, "Invalid date format!");
         u_.beeper.beep();
         return false;
     }
@@ -20,7 +20,7 @@ bool ContactLogger::readPostContestFields() {
     ui.txtPostConTime.setText(insertTimeColon(ui.txtPostConTime.text));
     const auto time = parseTypedTime(ui.txtPostConTime.text);
     if (!time) {
-        setStatus(ui, "Invalid time format!");
+        alertStatus(ui, "Invalid time format!");
         u_.beeper.beep();
         return false;
     }
@@ -69,7 +69,7 @@ void ContactLogger::Mains() {
         const WorkingLog::Appended appended = u_.working.AppendRecord(std::move(r));
         if (appended.status) {
             ui.lblDialogBack = kStatusTeal;
-            setStatus(ui, appended.note);
+            alertStatus(ui, appended.note);
             if (!appended.note.empty()) {
                 u_.beeper.beep();
             }
@@ -77,7 +77,7 @@ void ContactLogger::Mains() {
             // Not on disk, so not logged: the entry stays for another try.
             keepEntry = true;
             ui.lblDialogBack = kStatusRed;
-            setStatus(ui, appended.status.message());
+            alertStatus(ui, appended.status.message());
             u_.beeper.beep();
             u_.dialogs.messageBox("Contact NOT logged", appended.status.message(),
                                   MessageButtons::Ok, MessageIcon::Critical);

@@ -35,8 +35,8 @@ bool DupChecker::DupCheck() {
         prefill(ui.txtCntry, r.spc);
         prefill(ui.txtRSTR, r.category);
         if (equalsIgnoreCase(r.band, band)) {
-            setStatus(ui, "Duplicate " + r.call + " " + r.date + " " + r.time + "  Rec#  " +
-                              std::to_string(k));
+            alertStatus(ui, "Duplicate " + r.call + " " + r.date + " " + r.time + "  Rec#  " +
+                                std::to_string(k));
             ui.lblDialogBack = kStatusRed;
             clearPartialList(ui);
             u_.beeper.beep();

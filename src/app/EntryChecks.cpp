@@ -9,7 +9,7 @@ bool FrmCmp(Form1State& ui, Beeper& beeper) {
     bool passed = true;
     auto fail = [&](const char* message, EntryField field) {
         beeper.beep();
-        setStatus(ui, message);
+        alertStatus(ui, message);
         focusOn(ui, field);
         passed = false;
     };
@@ -48,7 +48,7 @@ bool SectionCheck(Form1State& ui, const MultiplierTable& multipliers, Beeper& be
         return true;
     }
     beeper.beep();
-    setStatus(ui, "Invald Section!");
+    alertStatus(ui, "Invald Section!");
     focusOn(ui, EntryField::Spc);
     return false;
 }

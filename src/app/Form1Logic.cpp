@@ -167,7 +167,23 @@ void Form1Logic::cmdList_Click() {
 }
 
 Outcome Form1Logic::menuNew() {
+    focusOn(u_.ui, EntryField::Call);
     return u_.working.NewLog(*this);
+}
+
+Outcome Form1Logic::menuRestore() {
+    focusOn(u_.ui, EntryField::Call);
+    return u_.archive.Restore();
+}
+
+void Form1Logic::menuArchive() {
+    u_.archive.Archive();
+    focusOn(u_.ui, EntryField::Call);
+}
+
+void Form1Logic::menuCabrillo() {
+    u_.windows.showSummarySheet();
+    focusOn(u_.ui, EntryField::Call);
 }
 
 void Form1Logic::menuAdif() {
@@ -175,6 +191,7 @@ void Form1Logic::menuAdif() {
     (void)ExportAdifFile(u_.dialogs, u_.beeper, u_.clock, u_.files,
                          u_.shipped.read(AdifCountryTable::kFileName), u_.working.log(),
                          kProgramTitle);
+    focusOn(u_.ui, EntryField::Call);
 }
 
 void Form1Logic::menuCopyListedItems() {
@@ -209,9 +226,14 @@ void Form1Logic::menuThirdParty() {
 }
 
 void Form1Logic::menuSetup() {
-    u_.windows.showStationWindow();
+    if (u_.windows.showStationWindow()) {
+        // A preferences file that could not be read is written over only now,
+        // with the station the operator has just confirmed.
+        u_.prefs.mayWrite = true;
+    }
     showProfile();
     prefsFile_.SavePref();
+    focusOn(u_.ui, EntryField::Call);
 }
 
 void Form1Logic::menuDefaultCategory() {
@@ -228,6 +250,7 @@ void Form1Logic::menuDefaultCategory() {
     u_.prefs.defaultCategory =
         trimmed.empty() ? std::string() : std::string(1, toUpper(trimmed[0]));
     prefsFile_.SavePref();
+    focusOn(u_.ui, EntryField::Call);
 }
 
 void Form1Logic::menuListPreviousContacts() {
@@ -240,6 +263,7 @@ void Form1Logic::menuPostContestMode() {
 }
 
 bool Form1Logic::menuFormSize() {
+    focusOn(u_.ui, EntryField::Call);
     const std::string answer = u_.dialogs.inputBox(
         "Please enter screen percentage.",
         "Enter the % of the screen you would like the form to cover.  Try between 90 and 100 for "
@@ -262,6 +286,7 @@ bool Form1Logic::menuFormSize() {
 }
 
 bool Form1Logic::menuTaskbar() {
+    focusOn(u_.ui, EntryField::Call);
     if (u_.prefs.sizePercent != 100) {
         u_.dialogs.messageBox("Please set your form size to 100% to use this option.",
                               "The form size must be set to 100% to use the taskbar display "
@@ -306,7 +331,9 @@ Outcome Form1Logic::rewritten(const WorkingLog::Rewritten& result) {
 
 Outcome Form1Logic::cmdDelete_Click(std::size_t k) {
     u_.ui.editButtonsVisible = false;
-    if (!u_.dialogs.askYesNo("Are you sure?", "Are you sure?")) {
+    focusOn(u_.ui, EntryField::Call);
+    // No is the default: a stray Enter must not delete a contact.
+    if (!u_.dialogs.askYesNo("Are you sure?", "Are you sure?", MessageButtons::YesNoDefaultNo)) {
         return Outcome::Continue;
     }
     if (k < 1 || k > u_.working.log().size()) {
@@ -317,6 +344,7 @@ Outcome Form1Logic::cmdDelete_Click(std::size_t k) {
 
 Outcome Form1Logic::editFinished(std::size_t k, const ContactRecord* saved, bool deleted) {
     u_.ui.editButtonsVisible = false;
+    focusOn(u_.ui, EntryField::Call);
     const bool known = k >= 1 && k <= u_.working.log().size();
     if (known && deleted) {
         return rewritten(u_.working.RemoveRecord(k));

@@ -31,8 +31,9 @@ namespace qv {
 class Form1Windows {
 public:
     virtual ~Form1Windows() = default;
-    // The station window, modally; the profile holds the result afterwards.
-    virtual void showStationWindow() = 0;
+    // The station window, modally; the profile holds the result afterwards. True
+    // when the operator confirmed it with "Done".
+    virtual bool showStationWindow() = 0;
     // The edit window for record k, modally.
     virtual EditOutcome editContact(std::size_t k) = 0;
     // The summary sheet, which writes the Cabrillo entry, modally.
@@ -97,12 +98,13 @@ public:
     void timer1Tick() { displays_.refreshRates(); }
     void cmdList_Click();
 
-    // Menu items.
+    // Menu items. Those that show a box or a window give the focus back to the
+    // call field afterwards, where the operator goes on typing.
     Outcome menuNew();
     Outcome menuOpen() { return u_.working.LoadLog(); }
-    Outcome menuRestore() { return u_.archive.Restore(); }
-    void menuArchive() { u_.archive.Archive(); }
-    void menuCabrillo() { u_.windows.showSummarySheet(); }
+    Outcome menuRestore();
+    void menuArchive();
+    void menuCabrillo();
     void menuAdif();
     void menuCopyListedItems();
     void menuExport(); // the hidden "E&xport"

@@ -26,6 +26,11 @@ void setStatus(Form1State& s, std::string text) {
     s.lblDialog = std::move(text);
 }
 
+void alertStatus(Form1State& s, std::string text) {
+    ++s.statusAlerts;
+    s.lblDialog = std::move(text);
+}
+
 void focusOn(Form1State& s, EntryField field) {
     s.focus = field;
     ++s.focusRequest;

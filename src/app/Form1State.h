@@ -39,6 +39,9 @@ struct Form1State {
 
     std::string lblDialog; // status line
     Colour lblDialogBack = kStatusTeal;
+    // Screen readers hear each new message of the status line, and every
+    // verdict on an entry (counted here), a repeated one too.
+    std::uint32_t statusAlerts = 0;
 
     std::string lblDupe; // partial duplicates, or a multiplier's total
     bool lblDupeTeal = false;
@@ -68,9 +71,12 @@ struct Form1State {
 
 TextField& fieldOf(Form1State& state, EntryField f);
 
-// The status line's text; the focus moved to a field (counted, so that a repeated
-// request for the same field is seen too).
+// The status line's text (a message, or blanks that clear it); the focus moved to a field (counted,
+// so that a repeated request for the same field is seen too).
 void setStatus(Form1State& state, std::string text);
+// The status line's text as the verdict on an entry (it comes with a beep): it
+// is announced again even when the line already shows it.
+void alertStatus(Form1State& state, std::string text);
 void focusOn(Form1State& state, EntryField field);
 // Empties the continent, bearing and distance labels.
 void clearGeoLabels(Form1State& state);

@@ -2,10 +2,8 @@
 
 namespace qv {
 
-void Form1WindowsSlot::showStationWindow() {
-    if (windows_) {
-        windows_->showStationWindow();
-    }
+bool Form1WindowsSlot::showStationWindow() {
+    return windows_ && windows_->showStationWindow();
 }
 
 EditOutcome Form1WindowsSlot::editContact(std::size_t k) {

@@ -44,7 +44,7 @@ struct Subsystems {
 class Form1WindowsSlot : public Form1Windows {
 public:
     void attach(Form1Windows* windows) { windows_ = windows; }
-    void showStationWindow() override;
+    bool showStationWindow() override;
     EditOutcome editContact(std::size_t k) override;
     void showSummarySheet() override;
     void showText(const std::string& title, const std::string& text) override;

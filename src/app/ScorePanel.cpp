@@ -23,6 +23,11 @@ void Labeldisplay(ScorePanelView& view, const ContestLog& log, const OperatingSt
         label.tooltip = std::string(table.entry(j).name);
         label.worked = state.multiplierWorked[j - 1];
         label.background = label.worked ? colours.worked : colours.remaining;
+        const std::int32_t contacts = state.multiplierContacts[j - 1];
+        label.description =
+            label.tooltip + (label.worked ? ": worked, " + std::to_string(contacts) +
+                                                (contacts == 1 ? " contact" : " contacts")
+                                          : ": not worked yet");
     }
     ++view.revision;
 }

@@ -26,6 +26,9 @@ struct MultiplierLabel {
     std::string tooltip; // the full name
     bool worked = false;
     Colour background = 0;
+    // What a screen reader says about the label beside its name: worked or
+    // not, so that the colour is not the only sign.
+    std::string description;
 };
 
 struct ScorePanelView {

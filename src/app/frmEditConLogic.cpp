@@ -361,7 +361,7 @@ void frmEditConLogic::pressDeleteDupe() {
     if (state_.closed || k_ == 0) {
         return;
     }
-    if (dialogs_.askYesNo(kAreYouSure, kAreYouSure)) {
+    if (dialogs_.askYesNo(kAreYouSure, kAreYouSure, MessageButtons::YesNoDefaultNo)) {
         outcome_ = {EditOutcome::Kind::Delete, log_.record(k_)};
         state_.closed = true;
     }

@@ -23,6 +23,9 @@ struct OperatingState {
 
     std::int32_t totalPoints = 0;
     std::array<bool, MultiplierTable::kSize> multiplierWorked{};
+    // Contacts counted into each multiplier, for the words a screen reader says
+    // about it.
+    std::array<std::int32_t, MultiplierTable::kSize> multiplierContacts{};
     // The traditional list held 1000 names; this one grows, so that every entity
     // worked keeps counting as a multiplier.
     DxEntityList dxWorked;

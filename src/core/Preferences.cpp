@@ -159,7 +159,12 @@ Status parsePreferences(std::string_view text, StationProfile& p, Preferences& q
             if (lines.error()) {
                 break;
             }
-            continue; // a short file: this line and the rest keep their defaults
+            if (lineNumber < static_cast<int>(std::size(kLines))) {
+                // Cut short: the settings of the missing lines would be lost unseen.
+                return Status::failure(std::string(Preferences::kFileName) + " line " +
+                                       std::to_string(lineNumber) + " is missing");
+            }
+            item = Item{}; // no last line: no default category
         }
         if (!store(line, line.field(values), item)) {
             return Status::failure(std::string(Preferences::kFileName) + " line " +
@@ -181,20 +186,20 @@ Status readPreferences(FileStore& files, StationProfile& profile, Preferences& p
                        OperatingState& op) {
     const FileContents contents = files.read(Preferences::kFileName);
     if (contents.error == FileContents::Error::NotFound) {
-        prefs.fileRead = true;
+        prefs.mayWrite = true;
         return Status::success();
     }
     if (contents.error != FileContents::Error::None) {
         return Status::failure(std::string(Preferences::kFileName) + " (" + contents.reason + ")");
     }
     Status read = parsePreferences(contents.bytes, profile, prefs, op);
-    prefs.fileRead = read.ok();
+    prefs.mayWrite = read.ok();
     return read;
 }
 
 Status writePreferences(FileStore& files, const StationProfile& profile, const Preferences& prefs,
                         const OperatingState& op) {
-    if (!prefs.fileRead) {
+    if (!prefs.mayWrite) {
         return Status::failure(std::string(Preferences::kFileName) +
                                " could not be read at start-up, so it is not written over");
     }

@@ -28,9 +28,11 @@ struct Preferences {
     std::uint8_t listPreviousContacts = 0;
     std::string defaultCategory;
 
-    // The file was read (or found missing, on a first start) this run. Until then
-    // it is never written: that would put defaults over the operator's settings.
-    bool fileRead = false;
+    // The file may be written: it was read (or found missing, on a first start)
+    // this run, or the operator confirmed the station window after it could not be
+    // read. Until then it is never written: that would put defaults over the
+    // operator's settings.
+    bool mayWrite = false;
 };
 
 // The file's text; nullopt when a value cannot be written in a form that reads
@@ -40,14 +42,15 @@ std::optional<std::string> formatPreferences(const StationProfile& profile,
 
 // Reads the file's text into profile, prefs and the operating state's band and
 // operating time (line 4, the mode, is written but ignored when read: the program
-// always starts in "PH"). A missing or short file keeps the defaults of the lines
-// it lacks; a line that does not hold its kind of value, or a number outside what
-// the line can mean, fails, naming the line, and changes nothing.
+// always starts in "PH"). A file cut short fails, naming the first line it lacks
+// (only line 20, the default category, may be missing: an absent last line reads
+// as no default); so does a line that does not hold its kind of value, or a number
+// outside what the line can mean. A failure changes nothing.
 Status parsePreferences(std::string_view text, StationProfile& profile, Preferences& prefs,
                         OperatingState& op);
 
 // Reads Quorvpref.txt from the working directory; a missing file is no error.
-// Either way prefs.fileRead tells whether the file may now be written.
+// Either way prefs.mayWrite tells whether the file may now be written.
 Status readPreferences(FileStore& files, StationProfile& profile, Preferences& prefs,
                        OperatingState& op);
 Status writePreferences(FileStore& files, const StationProfile& profile, const Preferences& prefs,

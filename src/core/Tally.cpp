@@ -38,6 +38,7 @@ std::int64_t multiplierCount(const OperatingState& state) {
 void resetTotals(OperatingState& state) {
     state.totalPoints = 0;
     state.multiplierWorked.fill(false);
+    state.multiplierContacts.fill(0);
     state.dxWorked.clear();
 }
 
@@ -53,9 +54,12 @@ CountEffect countSpc(OperatingState& state, const MultiplierTable& table, std::s
     if (isDxEntity(spc)) {
         effect.newDxEntity = state.dxWorked.add(spc);
     }
-    if (const auto j = table.find(spc); j && !state.multiplierWorked[*j - 1]) {
-        state.multiplierWorked[*j - 1] = true;
-        effect.newMultiplier = j;
+    if (const auto j = table.find(spc)) {
+        ++state.multiplierContacts[*j - 1];
+        if (!state.multiplierWorked[*j - 1]) {
+            state.multiplierWorked[*j - 1] = true;
+            effect.newMultiplier = j;
+        }
     }
     return effect;
 }

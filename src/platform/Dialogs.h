@@ -6,7 +6,9 @@
 
 namespace qv {
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+// YesNoDefaultNo: Yes and No where Enter answers No (a question whose Yes
+// destroys something, so that a stray Enter cannot).
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoDefaultNo, YesNoCancel, RetryCancel };
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 enum class MessageAnswer { Ok, Cancel, Yes, No, Retry };
 
@@ -31,9 +33,9 @@ public:
                                      const std::string& filter) = 0;
 
     // A question box with Yes and No and the question icon; true for Yes.
-    bool askYesNo(const std::string& title, const std::string& text) {
-        return messageBox(title, text, MessageButtons::YesNo, MessageIcon::Question) ==
-               MessageAnswer::Yes;
+    bool askYesNo(const std::string& title, const std::string& text,
+                  MessageButtons buttons = MessageButtons::YesNo) {
+        return messageBox(title, text, buttons, MessageIcon::Question) == MessageAnswer::Yes;
     }
 };
 

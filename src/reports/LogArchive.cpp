@@ -124,12 +124,16 @@ Outcome LogArchive::Restore() {
                             MessageButtons::Ok, MessageIcon::Critical);
         return Outcome::Continue;
     }
-    // A file that would not load as a log is refused before it replaces log.txt,
-    // so the working log survives; the program then ends as for any unreadable log.
-    if (!parseLog(archived.bytes, ContestLog::kCapacity).ok) {
-        dialogs_.messageBox(WorkingLog::kFileErrorTitle, WorkingLog::kFileErrorText,
-                            MessageButtons::Ok, MessageIcon::Critical);
-        return Outcome::EndProgram;
+    // A file that does not read as a log (the Cabrillo entry is a ".log" file too)
+    // is refused before it touches log.txt, and the contest goes on.
+    const ParsedLog parsed = parseLog(archived.bytes, ContestLog::kCapacity);
+    if (!parsed.ok) {
+        dialogs_.messageBox("Error Restoring Log",
+                            source + " is not a log of this program: line " +
+                                std::to_string(parsed.errorLine) + " does not read as a contact (" +
+                                parsed.problem + ").  The current log is kept.",
+                            MessageButtons::Ok, MessageIcon::Warning);
+        return Outcome::Continue;
     }
     // The log on disk is copied into BACKUP first, then the archive replaces it
     // whole or not at all; the archive is only read.

@@ -37,7 +37,8 @@ public:
     Status BackupOnDisk();
     // "Archive Current &Log".
     void Archive();
-    // "&Restore from Archive or Backup".
+    // "&Restore from Archive or Backup". A chosen file that does not read as a log
+    // is refused with a message naming the first line that does not read.
     Outcome Restore();
 
 private:

@@ -5,6 +5,7 @@
 // both ways, the buttons wired to the logic, and the state shown after each event.
 // The logic offers `state()` (a TextBoxes of its Control enumeration with a
 // `focus`), `keyPressed(Control, int)`, `edited(Control)` and `moveFocus(Control)`.
+// Esc in any box closes the window as its close box does.
 
 #include "platform/qt/QtText.h"
 #include "ui/ControlTable.h"
@@ -55,7 +56,13 @@ public:
         controls_[c] = edit;
         bindings_.push_back(new LineEditBinding(
             edit, logic_.state()[c],
-            [this, c](int key) { run([&] { logic_.keyPressed(c, key); }); },
+            [this, c](int key) {
+                if (key == keys::kEscape) {
+                    escape();
+                    return;
+                }
+                run([&] { logic_.keyPressed(c, key); });
+            },
             [this, c] { run([&] { logic_.edited(c); }); }));
         return {label, edit};
     }
@@ -108,6 +115,12 @@ public:
     void stopFollowingFocus() { following_ = false; }
 
 private:
+    // Esc in a box closes the window as its close box does, changing nothing.
+    void escape() {
+        stopFollowingFocus();
+        dialog_.reject();
+    }
+
     void focusChanged(QWidget* now) {
         if (busy_ || !following_ || !now || now->window() != &dialog_) {
             return; // a box of the logic, another window, or this one closing

@@ -2,6 +2,7 @@
 
 #include "base/Band.h"
 #include "platform/qt/QtText.h"
+#include "ui/Accessible.h"
 #include "ui/Form2.h"
 #include "ui/LineEditBinding.h"
 #include "ui/MainMenu.h"
@@ -13,18 +14,24 @@
 #include "ui/frmStationID.h"
 
 #include <algorithm>
+#include <cstring>
+#include <iterator>
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -130,9 +137,10 @@ void Form1::connectMenu() {
     }
 }
 
-void Form1::showStationWindow() {
+bool Form1::showStationWindow() {
     const Platform& p = program_.platform;
-    frmStationID::run(this, program_.profile, program_.prefixes, p.settings, p.dialogs, p.beeper);
+    return frmStationID::run(this, program_.profile, program_.prefixes, p.settings, p.dialogs,
+                             p.beeper);
 }
 
 EditOutcome Form1::editContact(std::size_t k) {
@@ -174,6 +182,9 @@ void Form1::endProgram() {
 bool Form1::start() {
     applyWindowSize();
     const Form1Logic::Started started = logic_.start();
+    // The size percentage and the taskbar option come from the preferences file,
+    // read during start-up.
+    applyWindowSize();
     render();
     if (started == Form1Logic::Started::Fatal) {
         ending_ = true;
@@ -191,11 +202,17 @@ void Form1::applyWindowSize() {
     // The taskbar option keeps the desktop's panels visible at full size.
     const QRect area = prefs.taskbar ? screen->availableGeometry() : screen->geometry();
     const int percent = std::clamp<int>(prefs.sizePercent, 30, 100);
-    const QSize size(area.width() * percent / 100, area.height() * percent / 100);
-    resize(size.expandedTo(minimumSizeHint()));
-    move(area.center() - rect().center());
+    const QSize outer(area.width() * percent / 100, area.height() * percent / 100);
+    // The percentage is of the whole window, title bar included. The frame is
+    // known once the window is shown; until then the style's title bar stands in.
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size()
+                                    : QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize inner = (outer - frame).expandedTo(minimumSizeHint());
+    resize(inner);
+    move(area.left() + (area.width() - inner.width() - frame.width()) / 2,
+         area.top() + (area.height() - inner.height() - frame.height()) / 2);
     for (std::size_t i = 0; i < kLogListColumns; ++i) {
-        listView1_->setColumnWidth(static_cast<int>(i), size.width() * kLogListWidths[i] / 9600);
+        listView1_->setColumnWidth(static_cast<int>(i), inner.width() * kLogListWidths[i] / 9600);
     }
 }
 
@@ -211,6 +228,7 @@ void Form1::render() {
     postDateCaption_->setVisible(s.postContestMode);
 
     showValue(lblDialog_, toQString(s.lblDialog));
+    announceStatus(s);
     setStyleIfChanged(lblDialog_, backgroundStyle(s.lblDialogBack));
     showValue(lblDupe_, toQString(s.lblDupe));
     if (const int points = s.lblDupeSmall ? 8 : 9; lblDupe_->font().pointSize() != points) {
@@ -229,10 +247,16 @@ void Form1::render() {
     showValue(label23_, toQString(s.label23));
     label3_->setVisible(s.label3Visible);
     showValue(label24_, toQString(bandLabel(program_.op)));
-    showValue(lblutctime_, toQString(s.lblutctime));
-    showValue(lblCurTime_, toQString(s.lblCurTime));
+    // The clocks keep their names: a new time is no news for a screen reader.
+    for (const auto& [clock, time] :
+         {std::pair{lblutctime_, &s.lblutctime}, std::pair{lblCurTime_, &s.lblCurTime},
+          std::pair{lblttrack_, &s.lblttrack}}) {
+        const QString text = toQString(*time);
+        if (clock->text() != text) {
+            clock->setText(text);
+        }
+    }
     showValue(label16_, toQString(s.label16));
-    showValue(lblttrack_, toQString(s.lblttrack));
     cmdLogOn_->setText(toQString(s.cmdLogOnCaption));
     cmdDup_->setText(s.partialDupesOn ? QStringLiteral("On") : QStringLiteral("Off"));
     cmdList_->setText(s.recent.showAll ? QStringLiteral("All") : QStringLiteral("Last 20"));
@@ -261,6 +285,18 @@ void Form1::render() {
             target->setFocus(Qt::OtherFocusReason);
         }
     }
+}
+
+// A message the status line shows after an event is spoken when it is new, or
+// when it is a verdict on an entry, which is spoken each time.
+void Form1::announceStatus(const Form1State& s) {
+    const QString message = lblDialog_->text().trimmed();
+    const bool alert = s.statusAlerts != shownStatusAlerts_;
+    shownStatusAlerts_ = s.statusAlerts;
+    if (!message.isEmpty() && (alert || message != announced_)) {
+        announcer_->announce(lblDialog_, message);
+    }
+    announced_ = message;
 }
 
 bool Form1::dispatchKey(QKeyEvent* event) {
@@ -301,6 +337,28 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (watched == listView1_ && t == QEvent::KeyPress) {
+        // The list from the keyboard: Enter edits the chosen contact, Delete
+        // deletes it (after "Are you sure?").
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            act([&] { return logic_.cmdEdit_Click(); });
+            return true;
+        }
+        if (key == Qt::Key_Delete) {
+            act([&] { return logic_.cmdDelete_Click(); });
+            return true;
+        }
+    }
+    if ((watched == listView1_ || watched == listView1_->viewport()) && t == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        showListMenu();
+        return true;
+    }
+    if (t == QEvent::Enter && isBackground(watched)) {
+        // The mouse over the window's background empties the multiplier's line.
+        act([&] { logic_.entry().backgroundHovered(); });
+    }
     if (watched == listView1_->viewport() && t == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
         !logic_.state().recent.empty()) {
@@ -335,8 +393,50 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool Form1::isBackground(QObject* watched) const {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w->window() != this) {
+        return false;
+    }
+    // Panels that only hold other controls; the controls themselves are not
+    // background.
+    static const char* const kPanels[] = {"QWidget",      "QGroupBox", "QFrame",
+                                          "QMainWindow",  "qv::Form1", "qv::ScorePanelWidget",
+                                          "qv::LabelSlot"};
+    const char* name = w->metaObject()->className();
+    return std::any_of(std::begin(kPanels), std::end(kPanels),
+                       [name](const char* panel) { return std::strcmp(name, panel) == 0; });
+}
+
+void Form1::showListMenu() {
+    if (logic_.state().recent.empty()) {
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("&Edit Contact"), this,
+                   [this] { act([&] { return logic_.cmdEdit_Click(); }); });
+    menu.addAction(QStringLiteral("&Delete Contact"), this,
+                   [this] { act([&] { return logic_.cmdDelete_Click(); }); });
+    menu.addSeparator();
+    for (std::size_t c = 0; c < kLogListColumns; ++c) {
+        const std::string_view heading = kLogListHeadings[c];
+        menu.addAction(QStringLiteral("Sort by ") + toQString(heading), this,
+                       [this, c] { act([&] { logic_.headingClicked(static_cast<int>(c)); }); });
+    }
+    const QModelIndex current = listView1_->currentIndex();
+    const QRect at = current.isValid() ? listView1_->visualRect(current) : QRect();
+    menu.exec(listView1_->viewport()->mapToGlobal(at.bottomLeft()));
+}
+
 void Form1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (!event->spontaneous() && !sizedWithFrame_) {
+        // The window manager has framed the window now: size it again with the
+        // real title bar, once the frame is in place.
+        sizedWithFrame_ = true;
+        QMetaObject::invokeMethod(
+            this, [this] { applyWindowSize(); }, Qt::QueuedConnection);
+    }
     // The entry line is where the operator starts typing.
     QLineEdit* target = fields_[indexOf(logic_.state().focus)];
     if (!target->isVisible()) {

@@ -16,6 +16,7 @@ class QTreeView;
 
 namespace qv {
 
+class Announcer;
 class LineEditBinding;
 class TextFileWindow;
 class MainMenu;
@@ -53,7 +54,7 @@ private:
         EntryField::Name, EntryField::PostConTime, EntryField::PostConDate};
 
     // Form1Windows
-    void showStationWindow() override;
+    bool showStationWindow() override;
     EditOutcome editContact(std::size_t k) override;
     void showSummarySheet() override;
     void showText(const std::string& title, const std::string& text) override;
@@ -65,12 +66,18 @@ private:
     void bindField(EntryField field, QLineEdit* edit);
     // The main window's keyboard: every key of this window passes here first.
     bool dispatchKey(QKeyEvent* event);
+    // A panel of the window rather than a control: the mouse over it is over the
+    // window's background.
+    bool isBackground(QObject* watched) const;
+    // The list's own menu, from the context-menu key: edit, delete, sort.
+    void showListMenu();
 
     // Runs a logic call, then shows the state once the outermost call is done.
     // This is the one place where an action's outcome is acted on: a reload that
     // failed ends the program.
     template <typename F> void act(F&& f);
     void render();
+    void announceStatus(const Form1State& s);
     void applyWindowSize();
     void endProgram();
 
@@ -82,6 +89,9 @@ private:
     std::array<QLineEdit*, 6> fields_{};
     std::array<LineEditBinding*, 6> bindings_{};
     QLabel* lblDialog_ = nullptr;
+    Announcer* announcer_ = nullptr; // speaks the status line's messages
+    QString announced_;              // the status line as the last event left it
+    std::uint32_t shownStatusAlerts_ = 0;
     QLabel* lblDupe_ = nullptr;
     QLabel* label2_ = nullptr;
     QLabel* label25_ = nullptr;
@@ -110,6 +120,7 @@ private:
     std::uint32_t shownFocusRequest_ = 0;
     int depth_ = 0; // nested act calls; the state is shown when the outermost ends
     bool ending_ = false;
+    bool sizedWithFrame_ = false;
 };
 
 template <typename F> void Form1::act(F&& f) {

@@ -1,5 +1,6 @@
 // The widgets of the main window and their layout.
 
+#include "ui/Accessible.h"
 #include "ui/ControlTable.h"
 #include "ui/Form1.h"
 #include "ui/LabelSlot.h"
@@ -30,6 +31,21 @@ QLabel* valueLabel(QWidget* parent, const char* name, const char* caption) {
     return l;
 }
 
+// A clock label: read by its caption and, on demand, its time.
+QLabel* clockLabel(QWidget* parent, const char* name, const char* caption) {
+    auto* l = new ClockLabel(QLatin1String(caption), parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+// A tooltip that carries meaning is also what assistive technology says about
+// the widget, after its caption if it has one.
+void explain(QWidget* w, const QString& tip) {
+    w->setToolTip(tip);
+    const QString caption = w->accessibleDescription();
+    w->setAccessibleDescription(caption.isEmpty() ? tip : caption + QStringLiteral(". ") + tip);
+}
+
 const QString kEntryFieldStyle = QStringLiteral(
     "QLineEdit { border: 1px solid palette(dark); padding: 2px; background: palette(base); }"
     "QLineEdit:focus { border: 1px solid palette(highlight); }");
@@ -46,7 +62,7 @@ QWidget* Form1::buildTopLine() {
     band->setObjectName(QStringLiteral("lblBand"));
     row->addWidget(band);
     label24_ = valueLabel(box, "Label24", "Band");
-    label24_->setToolTip(QStringLiteral("Click to change modes."));
+    explain(label24_, QStringLiteral("Click to change modes."));
     label24_->setStyleSheet(QStringLiteral("font-weight: bold; font-size: 14pt;"));
     label24_->ensurePolished();
     fixLabelSize(label24_, QStringLiteral("160"));
@@ -54,15 +70,15 @@ QWidget* Form1::buildTopLine() {
     row->addSpacing(20);
 
     caption("UTC");
-    lblutctime_ = valueLabel(box, "lblutctime", "UTC");
+    lblutctime_ = clockLabel(box, "lblutctime", "UTC");
     row->addWidget(lblutctime_);
     caption("Local");
-    lblCurTime_ = valueLabel(box, "lblCurTime", "Local time");
+    lblCurTime_ = clockLabel(box, "lblCurTime", "Local time");
     row->addWidget(lblCurTime_);
     label16_ = valueLabel(box, "Label16", "AM or PM");
     row->addWidget(label16_);
     caption("Operating Time");
-    lblttrack_ = valueLabel(box, "lblttrack", "Operating Time");
+    lblttrack_ = clockLabel(box, "lblttrack", "Operating Time");
     row->addWidget(lblttrack_);
     row->addStretch(1);
     // The clocks change every second: each keeps its size.
@@ -95,6 +111,7 @@ QWidget* Form1::buildEntryLine() {
     label4_ = valueLabel(box, "Label4", "Your name");
     QLabel* own[] = {label2_, label25_, label1_, label4_};
     for (int i = 0; i < 4; ++i) {
+        own[i]->setToolTip(own[i]->accessibleDescription());
         own[i]->setStyleSheet(QStringLiteral("font-weight: bold;"));
         grid->addWidget(own[i], 0, i);
     }
@@ -155,6 +172,7 @@ QWidget* Form1::buildEntryLine() {
     geo->addWidget(clear);
 
     lblDialog_ = valueLabel(box, "lblDialog", "Status");
+    announcer_ = new Announcer(box);
     lblDialog_->setAutoFillBackground(true);
     lblDialog_->setMinimumHeight(28);
     QFont f = lblDialog_->font();
@@ -178,14 +196,16 @@ QWidget* Form1::buildListArea() {
     listView1_ = new RecentContactsView(box);
     listView1_->setObjectName(QStringLiteral("ListView1"));
     listView1_->setAccessibleName(QStringLiteral("Recent Contacts"));
-    listView1_->setToolTip(QStringLiteral("Click record to edit or delete."));
+    explain(listView1_, QStringLiteral("Click record to edit or delete."));
     listView1_->setRootIsDecorated(false);
     listView1_->setUniformRowHeights(true);
     listView1_->setItemsExpandable(false);
     listModel_ = new RecentContactsModel(logic_.state().recent, listView1_);
     listView1_->setModel(listModel_);
     listView1_->setItemDelegate(new RecentContactsDelegate(*listModel_, listView1_));
-    listView1_->setFocusPolicy(Qt::ClickFocus);
+    // Reached by Tab after the entry fields: arrows choose a row, Enter edits it,
+    // Delete deletes it, the context-menu key offers both and the sorts.
+    listView1_->setFocusPolicy(Qt::StrongFocus);
     listView1_->setSelectionMode(QAbstractItemView::SingleSelection);
     listView1_->setSelectionBehavior(QAbstractItemView::SelectRows);
     listView1_->header()->setSectionsClickable(true);
@@ -197,9 +217,14 @@ QWidget* Form1::buildListArea() {
                     current.isValid()
                         ? std::optional<std::size_t>(static_cast<std::size_t>(current.row()))
                         : std::nullopt);
+                // A row chosen from the keyboard is chosen as a click chooses it.
+                if (current.isValid() && listView1_->hasFocus()) {
+                    act([&] { logic_.listClicked(); });
+                }
             });
     connect(listView1_, &QTreeView::clicked, this, [this] { act([&] { logic_.listClicked(); }); });
     grid->addWidget(listView1_, 1, 0, 1, 4);
+    QWidget::setTabOrder(fields_.back(), listView1_);
 
     cmdList_ = new QPushButton(box);
     cmdList_->setObjectName(QStringLiteral("cmdList"));

@@ -2,6 +2,8 @@
 
 #include "base/Band.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -76,10 +78,14 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     band->addSeparator();
     add(band, QStringLiteral("mnuPrivileges"), QStringLiteral("&Privileges"))->setEnabled(false);
 
-    // Mode switching is not offered: the program logs in phone mode.
-    add(bar, QStringLiteral("mnuMode"), QStringLiteral("&Mode"))->setVisible(false);
-    add(bar, QStringLiteral("mnuCW"), QStringLiteral("&CW"))->setVisible(false);
-    add(bar, QStringLiteral("mnuPH"), QStringLiteral("&PH"))->setVisible(false);
+    // Mode switching is not offered: the program logs in phone mode. A hidden
+    // item of the menu bar would still claim its access key (Alt+C would be both
+    // "&CW" and "&Clear"), so hidden items carry their captions without one.
+    for (const auto& [name, caption] :
+         {std::pair{"mnuMode", "&Mode"}, std::pair{"mnuCW", "&CW"}, std::pair{"mnuPH", "&PH"}}) {
+        QAction* hidden = add(bar, QLatin1String(name), QString::fromLatin1(caption).remove('&'));
+        hidden->setVisible(false);
+    }
 
     add(bar, QStringLiteral("mnuGraph"), QStringLiteral("&Graph"))->setEnabled(false);
     add(bar, QStringLiteral("mnuMap"), QStringLiteral("&Map"))->setEnabled(false);

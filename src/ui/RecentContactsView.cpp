@@ -1,5 +1,7 @@
 #include "ui/RecentContactsView.h"
 
+#include "ui/Accessible.h"
+
 #include <QEvent>
 #include <QHeaderView>
 #include <QPainter>
@@ -7,6 +9,7 @@
 namespace qv {
 
 RecentContactsView::RecentContactsView(QWidget* parent) : QTreeView(parent) {
+    registerAccessibleInterfaces(); // read as a table
     connect(header(), &QHeaderView::sectionResized, this, [this] { forgetPictures(); });
     connect(header(), &QHeaderView::sectionMoved, this, [this] { forgetPictures(); });
 }

@@ -27,8 +27,11 @@ QLabel* valueLabel(const char* objectName, const QString& caption, QWidget* pare
     return label;
 }
 
-QString styleFor(Colour c) {
-    return backgroundStyle(c) + QStringLiteral(" border: 1px solid #808080;");
+// A worked multiplier is drawn bold as well as in its colour, so that it stands
+// out for an operator who cannot tell the colours apart.
+QString styleFor(Colour c, bool worked) {
+    return backgroundStyle(c) + QStringLiteral(" border: 1px solid #808080;") +
+           (worked ? QStringLiteral(" font-weight: bold;") : QString());
 }
 
 // Call-area groups of the multiplier table, in table order.
@@ -111,7 +114,6 @@ QWidget* ScorePanelWidget::buildMultipliers() {
             label->setObjectName(QStringLiteral("Label10(%1)").arg(j));
             label->setToolTip(toQString(table.entry(j).name));
             label->setAccessibleName(label->text());
-            label->setAccessibleDescription(label->toolTip());
             label->setAlignment(Qt::AlignCenter);
             label->setMinimumWidth(28);
             label->installEventFilter(this);
@@ -169,12 +171,19 @@ void ScorePanelWidget::show(const ScorePanelView& view) {
         shownDxList_ = view.dxList;
     }
     for (std::size_t i = 0; i < multipliers_.size(); ++i) {
-        const Colour background = view.multipliers[i].background;
-        if (!shownColours_[i] || *shownColours_[i] != background) {
-            multipliers_[i]->setStyleSheet(styleFor(background));
-            shownColours_[i] = background;
+        const MultiplierLabel& m = view.multipliers[i];
+        ShownMultiplier now{m.background, m.worked, m.description};
+        if (shownMultipliers_[i] == now) {
+            continue;
         }
-        multipliers_[i]->setProperty("worked", view.multipliers[i].worked);
+        QLabel* label = multipliers_[i];
+        if (!shownMultipliers_[i] || shownMultipliers_[i]->background != m.background ||
+            shownMultipliers_[i]->worked != m.worked) {
+            label->setStyleSheet(styleFor(m.background, m.worked));
+        }
+        label->setAccessibleDescription(toQString(m.description));
+        label->setProperty("worked", m.worked);
+        shownMultipliers_[i] = std::move(now);
     }
 }
 

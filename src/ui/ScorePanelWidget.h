@@ -45,7 +45,13 @@ private:
     QListWidget* dxList_ = nullptr;
     std::array<QLabel*, MultiplierTable::kSize> multipliers_{};
     std::optional<std::vector<std::string>> shownDxList_;
-    std::array<std::optional<Colour>, MultiplierTable::kSize> shownColours_{};
+    struct ShownMultiplier {
+        Colour background = 0;
+        bool worked = false;
+        std::string description;
+        bool operator==(const ShownMultiplier&) const = default;
+    };
+    std::array<std::optional<ShownMultiplier>, MultiplierTable::kSize> shownMultipliers_{};
     std::optional<std::uint64_t> shownRevision_;
 };
 

@@ -1,10 +1,11 @@
 #include "ui/frmEditCon.h"
 
+#include "ui/Accessible.h"
+
 #include <vector>
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -29,6 +30,7 @@ frmEditCon::frmEditCon(frmEditConLogic& logic, QWidget* parent)
     setWindowTitle(toQString(kEditWindowTitle));
     setModal(true);
 
+    announcer_ = new Announcer(this);
     auto* grid = new QGridLayout;
     auto addBox = [&](C field, int row) {
         const auto box =
@@ -99,12 +101,26 @@ QLabel* frmEditCon::addMarker(QGridLayout* grid, int row, const char* name, cons
     return marker;
 }
 
+// A marker that appears is announced with its box's caption, and stays in the
+// box's accessible description while it shows.
+void frmEditCon::showMarker(QLabel* marker, C field, bool shown) {
+    if (marker->isHidden() != shown) {
+        return;
+    }
+    marker->setVisible(shown);
+    const QString text = marker->text().trimmed();
+    binding_.widget(field)->setAccessibleDescription(shown ? text : QString());
+    if (shown) {
+        announcer_->announce(marker, toQString(captionOf(field)) + QStringLiteral(" ") + text);
+    }
+}
+
 void frmEditCon::afterEvent() {
     binding_.render();
     const frmEditConState& s = logic_.state();
-    lblDupe_->setVisible(s.dupeShown);
-    lblSpcInvalid_->setVisible(s.spcInvalidShown);
-    lblBandInvalid_->setVisible(s.bandInvalidShown);
+    showMarker(lblDupe_, C::txtEditCall, s.dupeShown);
+    showMarker(lblSpcInvalid_, C::txtEditPre, s.spcInvalidShown);
+    showMarker(lblBandInvalid_, C::Text1, s.bandInvalidShown);
     binding_.widget(C::cmdDeleteDupe)->setVisible(s.deleteDupeShown);
     if (s.closed) {
         binding_.stopFollowingFocus();
@@ -112,15 +128,6 @@ void frmEditCon::afterEvent() {
     } else {
         binding_.showFocus();
     }
-}
-
-void frmEditCon::keyPressEvent(QKeyEvent* event) {
-    // Esc does not close this window; only "Done", "Delete Dupe" and the close box do.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace qv

@@ -10,6 +10,8 @@ class QLabel;
 
 namespace qv {
 
+class Announcer;
+
 // The edit window: shows an frmEditConLogic and forwards keys, focus moves and
 // button presses to it.
 class frmEditCon : public QDialog {
@@ -26,11 +28,9 @@ public:
     // closed and rejects on the close box.
     explicit frmEditCon(frmEditConLogic& logic, QWidget* parent = nullptr);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     QLabel* addMarker(QGridLayout* grid, int row, const char* name, const char* text);
+    void showMarker(QLabel* marker, frmEditConControl field, bool shown);
     void afterEvent();
 
     frmEditConLogic& logic_;
@@ -38,6 +38,7 @@ private:
     QLabel* lblDupe_ = nullptr;
     QLabel* lblSpcInvalid_ = nullptr;
     QLabel* lblBandInvalid_ = nullptr;
+    Announcer* announcer_ = nullptr; // speaks a marker as it appears
 };
 
 } // namespace qv

@@ -4,7 +4,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -21,7 +20,7 @@ QString nameOf(C control) {
 
 } // namespace
 
-void frmStationID::run(QWidget* parent, StationProfile& profile, const PrefixTable& prefixes,
+bool frmStationID::run(QWidget* parent, StationProfile& profile, const PrefixTable& prefixes,
                        SettingsStore& settings, Dialogs& dialogs, Beeper& beeper) {
     frmStationIDLogic logic(prefixes, dialogs, beeper);
     logic.open(profile, settings);
@@ -29,9 +28,10 @@ void frmStationID::run(QWidget* parent, StationProfile& profile, const PrefixTab
     window.exec();
     if (logic.state().hidden) {
         logic.copyInto(profile);
-    } else {
-        keepProfileOnClose(profile, settings);
+        return true;
     }
+    keepProfileOnClose(profile, settings);
+    return false;
 }
 
 frmStationID::frmStationID(frmStationIDLogic& logic, QWidget* parent)
@@ -79,15 +79,6 @@ frmStationID::frmStationID(frmStationIDLogic& logic, QWidget* parent)
     binding_.setTabOrder(tabOrder);
     binding_.render();
     binding_.showFocus();
-}
-
-void frmStationID::keyPressEvent(QKeyEvent* event) {
-    // Esc does not close this window; only "Done" and the close box do.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace qv

@@ -13,17 +13,14 @@ class frmStationID : public QDialog {
     Q_OBJECT
 public:
     // Shows the window modally; on return the profile holds the result (Done: the
-    // fields; close box: unchanged except an empty call takes "UserCallSign"). The
-    // caller then saves the preferences file.
-    static void run(QWidget* parent, StationProfile& profile, const PrefixTable& prefixes,
+    // fields; close box or Esc: unchanged except an empty call takes
+    // "UserCallSign"). True for Done. The caller then saves the preferences file.
+    static bool run(QWidget* parent, StationProfile& profile, const PrefixTable& prefixes,
                     SettingsStore& settings, Dialogs& dialogs, Beeper& beeper);
 
     // The window over logic that has been opened; it accepts on "Done" and rejects
     // on the close box.
     explicit frmStationID(frmStationIDLogic& logic, QWidget* parent = nullptr);
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     frmStationIDLogic& logic_;

@@ -38,11 +38,13 @@ public:
     std::vector<std::string> calls;
     std::function<void()> onStationWindow;
     EditOutcome editAnswer;
-    void showStationWindow() override {
+    bool confirm = true; // "Done"; false for the close box
+    bool showStationWindow() override {
         calls.push_back("station");
         if (onStationWindow) {
             onStationWindow();
         }
+        return confirm;
     }
     EditOutcome editContact(std::size_t k) override {
         calls.push_back("edit " + std::to_string(k));

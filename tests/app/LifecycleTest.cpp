@@ -227,6 +227,30 @@ TEST_F(LifecycleTest, APreferencesFileThatStoppedTheStartUpIsNeverWrittenOver) {
     main.menuListPreviousContacts();
     EXPECT_EQ(files.files["Quorvpref.txt"], text);
     EXPECT_NE(ui.lblDialog.find("Preferences not saved"), std::string::npos);
+
+    // Closing the station window leaves it alone; confirming it with Done writes
+    // the station the operator has just seen.
+    windows.confirm = false;
+    main.menuSetup();
+    EXPECT_EQ(files.files["Quorvpref.txt"], text);
+    windows.confirm = true;
+    main.menuSetup();
+    StationProfile p;
+    Preferences q;
+    OperatingState o;
+    ASSERT_TRUE(parsePreferences(files.files["Quorvpref.txt"], p, q, o));
+    EXPECT_EQ(p.ownCall, "W1AW");
+}
+
+TEST_F(LifecycleTest, APreferencesFileCutShortIsReportedNotReadWithDefaults) {
+    profile.ownCall = "W1AW";
+    std::string text = *formatPreferences(profile, prefs, op);
+    text.resize(text.find("\r\n", text.find("\r\n") + 2) + 2); // two lines of twenty
+    files.files["Quorvpref.txt"] = text;
+    EXPECT_EQ(main.start(), Form1Logic::Started::Stopped);
+    EXPECT_EQ(dialogs.shown.back().title, "Error opeining file");
+    EXPECT_EQ(dialogs.shown.back().text, "Error opening file: Quorvpref.txt line 3 is missing");
+    EXPECT_EQ(files.files["Quorvpref.txt"], text);
 }
 
 } // namespace

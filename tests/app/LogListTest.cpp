@@ -59,7 +59,7 @@ TEST_F(LogListTest, DeleteAsksAndRenumbers) {
     EXPECT_EQ(main.cmdDelete_Click(3), Outcome::Continue);
     EXPECT_EQ(log.size(), 5u);
     EXPECT_EQ(dialogs.shown.back().title, "Are you sure?");
-    EXPECT_EQ(dialogs.shown.back().buttons, MessageButtons::YesNo);
+    EXPECT_EQ(dialogs.shown.back().buttons, MessageButtons::YesNoDefaultNo) << "Enter answers No";
     EXPECT_EQ(main.cmdDelete_Click(3), Outcome::Continue);
     ASSERT_EQ(log.size(), 4u);
     EXPECT_EQ(log.record(3).call, "W4AB");

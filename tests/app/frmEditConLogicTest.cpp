@@ -553,7 +553,7 @@ TEST_F(frmEditConLogicTest, DeleteDupeAsksFirst) {
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].title, "Are you sure?");
         EXPECT_EQ(dialogs.shown[0].text, "Are you sure?");
-        EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::YesNo);
+        EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::YesNoDefaultNo) << "Enter answers No";
         EXPECT_EQ(window.state().closed, c.closed);
         EXPECT_EQ(window.outcome().kind, c.closed ? Kind::Delete : Kind::Closed);
         EXPECT_EQ(window.outcome().record, log.record(1)); // record k as it is in the log

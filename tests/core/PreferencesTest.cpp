@@ -35,16 +35,22 @@ TEST(Preferences, RoundTripsEveryLine) {
     EXPECT_EQ(q2.rigType, "Kenwood");
 }
 
-TEST(Preferences, AShortFileKeepsTheDefaultsOfMissingLines) {
+TEST(Preferences, AFileCutShortIsRefusedNamingTheFirstMissingLine) {
     StationProfile p;
+    p.ownCall = "KEEP";
     Preferences q;
     OperatingState o;
-    ASSERT_TRUE(parsePreferences("\"K1ABC\"\r\n\"MA\"\r\n-4\r\n", p, q, o));
-    EXPECT_EQ(p.ownCall, "K1ABC");
-    EXPECT_EQ(p.utcOffsetHours, -4);
-    EXPECT_EQ(o.currentBand, "40");
-    EXPECT_EQ(q.sizePercent, 100);
-    EXPECT_EQ(q.rigType, "None");
+    const Status short3 = parsePreferences("\"K1ABC\"\r\n\"MA\"\r\n-4\r\n", p, q, o);
+    EXPECT_EQ(short3.message(), "Quorvpref.txt line 4 is missing");
+    EXPECT_EQ(p.ownCall, "KEEP");
+    EXPECT_FALSE(parsePreferences("", p, q, o).ok());
+
+    // Only the default category may be absent: it reads as no default.
+    std::string text = *formatPreferences(StationProfile{}, Preferences{}, OperatingState{});
+    text.erase(text.rfind("\"\"\r\n"));
+    q.defaultCategory = "X";
+    ASSERT_TRUE(parsePreferences(text, p, q, o));
+    EXPECT_EQ(q.defaultCategory, "");
 }
 
 TEST(Preferences, EmptyLastLineIsNoDefaultCategory) {
@@ -98,7 +104,7 @@ TEST(Preferences, AValueThatCannotBeWrittenIsReportedNotWritten) {
     StationProfile p;
     p.ownName = "Jo\"hn";
     Preferences q;
-    q.fileRead = true;
+    q.mayWrite = true;
     OperatingState o;
     EXPECT_FALSE(formatPreferences(p, q, o));
     test::MemoryFileStore files;

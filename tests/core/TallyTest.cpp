@@ -30,6 +30,11 @@ TEST(Tally, CountsEachMultiplierOnce) {
     EXPECT_EQ(multiplierCount(state), 3);
     EXPECT_TRUE(isNewDxEntity(state, "Spain"));
     EXPECT_FALSE(isNewDxEntity(state, "germany"));
+    // Every contact counts into its multiplier's contacts, the first one too.
+    EXPECT_EQ(state.multiplierContacts[7 - 1], 2);
+    EXPECT_EQ(state.multiplierContacts[53 - 1], 1);
+    resetTotals(state);
+    EXPECT_EQ(state.multiplierContacts[7 - 1], 0);
 }
 
 TEST(Tally, PointsSumRoundsHalvesToEven) {

@@ -28,7 +28,8 @@ public:
                              MessageButtons buttons, MessageIcon icon) override {
         shown.push_back({"message", title, text, {}, buttons, icon});
         if (messageAnswers.empty()) {
-            return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
+            return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoDefaultNo ||
+                           buttons == MessageButtons::YesNoCancel
                        ? MessageAnswer::Yes
                        : MessageAnswer::Ok;
         }

@@ -172,16 +172,22 @@ TEST_F(LogArchiveTest, NoKeepsTheLog) {
     EXPECT_EQ(dialogs.shown.back().title, "Are your sure?");
 }
 
-TEST_F(LogArchiveTest, ADamagedArchiveEndsWithFileErrorAndLeavesBothFiles) {
+TEST_F(LogArchiveTest, AFileThatIsNoLogIsRefusedAndTheContestGoesOn) {
     load(2);
     const std::string before = files.files["log.txt"];
-    files.files["/archives/bad.log"] = "\"W1AW\",\"Jo\"hn\"\r\n";
+    const std::string cabrillo = "START-OF-LOG: 2.0\r\nCALLSIGN: W1AW\r\n";
+    files.files["/archives/W1AW.log"] = cabrillo;
     dialogs.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Yes};
-    dialogs.fileAnswers = {"/archives/bad.log"};
-    EXPECT_EQ(archive.Restore(), Outcome::EndProgram);
-    EXPECT_EQ(dialogs.shown.back().title, "File Error");
+    dialogs.fileAnswers = {"/archives/W1AW.log"};
+    EXPECT_EQ(archive.Restore(), Outcome::Continue);
+    EXPECT_EQ(dialogs.shown.back().title, "Error Restoring Log");
+    EXPECT_NE(dialogs.shown.back().text.find("/archives/W1AW.log is not a log of this program: "
+                                             "line 1 does not read"),
+              std::string::npos)
+        << dialogs.shown.back().text;
     EXPECT_EQ(files.files["log.txt"], before);
-    EXPECT_EQ(files.files["/archives/bad.log"], "\"W1AW\",\"Jo\"hn\"\r\n");
+    EXPECT_EQ(files.files["/archives/W1AW.log"], cabrillo);
+    EXPECT_EQ(log.size(), 2u);
 }
 
 TEST_F(LogArchiveTest, TheCopyBeforeANewLogTakesTheFileOnDiskWhateverMemoryHolds) {

@@ -14,7 +14,9 @@
 #include "platform/qt/QtClipboard.h"
 #include "ui/Form1.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -26,6 +28,17 @@
 #include <gtest/gtest.h>
 
 namespace qv::test {
+
+// `count` contacts K1AA, K2AA, ... of a working log, all on 40 m phone from CT.
+inline std::string contactLines(int count) {
+    std::string text;
+    for (int i = 1; i <= count; ++i) {
+        text += "\"K" + std::to_string(i) +
+                "AA\",\"M\",\"John\",\"Anne\",\"CT\",\"2007/01/13\",\"14:10:00\",\"PH\",\"40\","
+                "10,\"\"\r\n";
+    }
+    return text;
+}
 
 struct Form1Harness {
     TempDir dir;
@@ -51,6 +64,17 @@ struct Form1Harness {
         clock.utc = *DateTime::fromFields(2007, 1, 13, 14, 22, 5);
     }
 
+    Form1Harness(const Form1Harness&) = delete;
+    Form1Harness& operator=(const Form1Harness&) = delete;
+    // A test that ended the program left the application quitting, which would
+    // make every later modal window of this process return at once: run the
+    // application's event loop once to clear that.
+    ~Form1Harness() {
+        form.reset();
+        QTimer::singleShot(0, qApp, [] { QApplication::exit(0); });
+        QApplication::exec();
+    }
+
     // Starts the window; the station window that start-up opens is closed with "Done".
     bool start() {
         dir.write("Quorvpref.txt", *formatPreferences(profile, prefs, op));
@@ -70,6 +94,18 @@ struct Form1Harness {
     }
 
     QLineEdit* field(const char* name) { return form->findChild<QLineEdit*>(name); }
+
+    // Runs `act` on the next modal window named `name` as soon as it is shown.
+    static void onWindow(const char* name, std::function<void(QWidget*)> act) {
+        QTimer::singleShot(0, [name, act] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->objectName() == QLatin1String(name) && w->isVisible()) {
+                    act(w);
+                    return;
+                }
+            }
+        });
+    }
     // The text of a cell of a list view.
     static QString cell(const QAbstractItemView* view, int row, int column) {
         return view->model()->index(row, column).data().toString();

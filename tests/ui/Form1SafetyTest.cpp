@@ -18,16 +18,6 @@ namespace {
 
 using test::Form1Harness;
 
-std::string lines(int count) {
-    std::string text;
-    for (int i = 1; i <= count; ++i) {
-        text += "\"K" + std::to_string(i) +
-                "AA\",\"M\",\"John\",\"Anne\",\"CT\",\"2007/01/13\",\"14:10:00\",\"PH\",\"40\","
-                "10,\"\"\r\n";
-    }
-    return text;
-}
-
 std::vector<std::string> backups(const Form1Harness& h) {
     std::vector<std::string> found;
     if (DIR* dir = ::opendir(h.dir.file("BACKUP").c_str())) {
@@ -49,10 +39,10 @@ TEST(Form1Safety, AFailedReloadEndsTheProgramAndNothingIsAppended) {
     const char* paths[] = {"band menu", "band label", "open"};
     for (const char* path : paths) {
         Form1Harness h;
-        h.dir.write("log.txt", lines(2));
+        h.dir.write("log.txt", test::contactLines(2));
         ASSERT_TRUE(h.start());
         logOn(h);
-        const std::string damaged = lines(2) + "\"K1ABC\",\"broken line\r\n";
+        const std::string damaged = test::contactLines(2) + "\"K1ABC\",\"broken line\r\n";
         h.dir.write("log.txt", damaged);
         if (std::string(path) == "band menu") {
             h.form->findChild<QAction*>("mnuBand20")->trigger();
@@ -115,7 +105,7 @@ TEST(Form1Safety, ACorrectedCountryIsLoggedAsTyped) {
 }
 
 TEST(Form1Safety, ANewLogKeepsABackupOfEveryLineOnDisk) {
-    const std::string old = lines(41);
+    const std::string old = test::contactLines(41);
     {
         // "Open existing log?" No, then YES: nothing of it was ever in memory.
         Form1Harness h;

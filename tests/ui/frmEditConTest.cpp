@@ -1,5 +1,6 @@
 #include "ui/frmEditCon.h"
 
+#include "AccessibilityListener.h"
 #include "fakes/FakeBeeper.h"
 #include "fakes/FakeDialogs.h"
 #include "platform/qt/QtDialogs.h"
@@ -248,6 +249,36 @@ TEST(frmEditCon, ADuplicateShowsItsMarkerAndDeleteDupeDeletes) {
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
     EXPECT_EQ(logic.outcome().kind, EditOutcome::Kind::Delete);
+}
+
+TEST(frmEditCon, AMarkerIsSpokenAndDescribesItsBox) {
+    Editing e;
+    frmEditConLogic logic(e.log, e.prefixes, e.multipliers, e.dialogs, e.beeper);
+    ASSERT_TRUE(logic.open(1));
+    frmEditCon window(logic);
+    showActive(window);
+    test::AccessibilityListener listener;
+
+    QLineEdit* band = field(window, "Text1");
+    band->setFocus();
+    band->selectAll();
+    typeIntoFocus("20");
+    child<QPushButton>(window, "cmdDone")->click();
+    ASSERT_FALSE(child<QLabel>(window, "lblDupe")->isHidden());
+    EXPECT_EQ(listener.spoken(), std::vector<QString>{"Callsign Dupe!"});
+    EXPECT_EQ(listener.alertsOf("lblDupe").size(), 1u);
+    EXPECT_EQ(field(window, "txtEditCall")->accessibleDescription(), "Dupe!");
+
+    band->selectAll();
+    typeIntoFocus("30");
+    tab();
+    ASSERT_FALSE(child<QLabel>(window, "lblBandInvalid")->isHidden());
+    EXPECT_EQ(listener.spoken().back(), "Band Invalid!");
+    EXPECT_EQ(band->accessibleDescription(), "Invalid!");
+    band->selectAll();
+    typeIntoFocus("80");
+    tab();
+    EXPECT_EQ(band->accessibleDescription(), "") << "the marker is gone";
 }
 
 TEST(frmEditCon, AnInvalidBandKeepsTheFocusAndShowsItsMarker) {

@@ -16,6 +16,7 @@ QMessageBox::StandardButtons standardButtons(MessageButtons b) {
     case MessageButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -73,6 +74,9 @@ MessageAnswer QtDialogs::messageBox(const std::string& title, const std::string&
                                     MessageButtons buttons, MessageIcon icon) {
     QMessageBox box(qtIcon(icon), toQString(title), toQString(text), standardButtons(buttons),
                     parent_);
+    if (buttons == MessageButtons::YesNoDefaultNo) {
+        box.setDefaultButton(QMessageBox::No);
+    }
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
