@@ -51,7 +51,8 @@ ParsedLog parseLog(std::string_view bytes, std::size_t capacity) {
             return fail("a double quote out of place");
         }
         if (items.size() != kItemsPerRecord) {
-            return fail(std::to_string(items.size()) + " items instead of 11");
+            return fail(std::to_string(items.size()) + (items.size() == 1 ? " item" : " items") +
+                        " instead of 11");
         }
         const auto points = itemNumber(items[9]);
         if (!points) {

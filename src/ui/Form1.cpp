@@ -204,9 +204,11 @@ void Form1::applyWindowSize() {
     const int percent = std::clamp<int>(prefs.sizePercent, 30, 100);
     const QSize outer(area.width() * percent / 100, area.height() * percent / 100);
     // The percentage is of the whole window, title bar included. The frame is
-    // known once the window is shown; until then the style's title bar stands in.
-    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size()
-                                    : QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    // known once the window manager has framed the shown window; until then the
+    // style's title bar stands in.
+    const QSize framed = frameGeometry().size() - geometry().size();
+    const QSize frame =
+        framed.height() > 0 ? framed : QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
     const QSize inner = (outer - frame).expandedTo(minimumSizeHint());
     resize(inner);
     move(area.left() + (area.width() - inner.width() - frame.width()) / 2,
@@ -428,15 +430,19 @@ void Form1::showListMenu() {
     menu.exec(listView1_->viewport()->mapToGlobal(at.bottomLeft()));
 }
 
-void Form1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!event->spontaneous() && !sizedWithFrame_) {
-        // The window manager has framed the window now: size it again with the
-        // real title bar, once the frame is in place.
+void Form1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    // The window manager has framed the window: size it again with the real
+    // frame, once, so that the title bar fits on the screen too.
+    if (!sizedWithFrame_ && isVisible() && frameGeometry().height() > geometry().height()) {
         sizedWithFrame_ = true;
         QMetaObject::invokeMethod(
             this, [this] { applyWindowSize(); }, Qt::QueuedConnection);
     }
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
     // The entry line is where the operator starts typing.
     QLineEdit* target = fields_[indexOf(logic_.state().focus)];
     if (!target->isVisible()) {

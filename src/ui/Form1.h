@@ -46,6 +46,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // The entry fields in tab order, as the widgets and bindings are kept.
@@ -120,7 +121,7 @@ private:
     std::uint32_t shownFocusRequest_ = 0;
     int depth_ = 0; // nested act calls; the state is shown when the outermost ends
     bool ending_ = false;
-    bool sizedWithFrame_ = false;
+    bool sizedWithFrame_ = false; // sized again once the frame was known
 };
 
 template <typename F> void Form1::act(F&& f) {
