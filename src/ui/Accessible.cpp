@@ -109,6 +109,9 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
 }
 
 void Announcer::announce(QWidget* statusLine, const QString& message) {
+    if (!QAccessible::isActive()) {
+        return; // no assistive technology listens
+    }
     if (statusLine) {
         sendEvent(statusLine, QAccessible::Alert);
     }
