@@ -4,17 +4,21 @@
 #include "app/Program.h"
 #include "platform/ShippedFiles.h"
 #include "platform/posix/PosixFileStore.h"
+#include "platform/posix/SystemDevices.h"
 #include "platform/posix/WorkingDirectoryLock.h"
 #include "platform/qt/QtBeeper.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtEventWait.h"
+#include "platform/qt/QtSerialLink.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTerminationWatch.h"
 #include "platform/qt/QtTimers.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -50,7 +54,17 @@ int main(int argc, char* argv[]) {
     qv::QtSettingsStore settings;
     qv::QtClipboard clipboard;
 
-    qv::Program program({clock, timers, dialogs, beeper, files, shipped, settings, clipboard});
+    // The station's devices: the radio's serial port, and the folder the Pegasus
+    // radio's own control program exchanges its files in.
+    const qv::SerialPortResolver ports(settings, qv::deviceFileExists);
+    qv::QtSerialLink rigLink(ports);
+    qv::QtEventWait wait;
+    qv::PosixFileStore pegasus(settings.get(qv::kSettingsApplication, qv::kSettingsSection,
+                                            "PegasusFolder",
+                                            QDir::homePath().toStdString() + "/Pegasus"));
+
+    qv::Program program({clock, timers, dialogs, beeper, files, shipped, settings, clipboard}, {},
+                        {&rigLink, &wait, &pegasus, &ports});
     qv::Form1 form1(program);
     dialogs.setParent(&form1);
     if (!form1.start()) {

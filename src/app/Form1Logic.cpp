@@ -8,6 +8,7 @@
 #include "reports/AdifExport.h"
 #include "reports/LogListClipboard.h"
 #include "reports/PlainExport.h"
+#include "rig/BandConversion.h"
 
 namespace qv {
 
@@ -32,6 +33,8 @@ Form1Logic::Form1Logic(Uses uses)
           changed();
       })) {
     u_.working.subscribe(*this);
+    u_.rig.rig().setListener(this);
+    u_.rig.setSavePreferences([this] { prefsFile_.SavePref(); });
     // The key held after a duplicate reaches the field when no event is running.
     hold_.onRelease([this](int key) {
         entry_.releaseHeldKey(key);
@@ -40,13 +43,26 @@ Form1Logic::Form1Logic(Uses uses)
 }
 
 Form1Logic::~Form1Logic() {
+    u_.rig.rig().setListener(nullptr);
+    u_.rig.setSavePreferences(nullptr);
     u_.working.unsubscribe(*this);
 }
 
-void Form1Logic::changed() {
+void Form1Logic::changed(Outcome outcome) {
     if (changed_) {
-        changed_();
+        changed_(outcome);
     }
+}
+
+void Form1Logic::BandFreqConversion(float frequencyMHz) {
+    Outcome outcome = Outcome::Continue;
+    if (const auto band = bandForFrequency(frequencyMHz);
+        band && !equalsIgnoreCase(*band, u_.op.currentBand)) {
+        // Exactly as the band menu selects it: the log is loaded again.
+        outcome = selectBand(*band);
+    }
+    u_.op.currentFrequency = frequencyText(frequencyMHz);
+    changed(outcome);
 }
 
 void Form1Logic::logLoaded() {
@@ -121,6 +137,7 @@ Status Form1Logic::startupSteps(Outcome& outcome) {
     }
     ui.editButtonsVisible = false;
     clock_.showOperatingTime();
+    u_.rig.startUp();
     return Status::success();
 }
 
@@ -356,6 +373,7 @@ Outcome Form1Logic::editFinished(std::size_t k, const ContactRecord* saved, bool
 }
 
 void Form1Logic::closing() {
+    u_.rig.rig().unload();
     (void)u_.archive.Backup(); // a failed backup is silent
     if (u_.op.timeOn) {
         clock_.settle();

@@ -13,6 +13,7 @@
 #include "app/Form1State.h"
 #include "app/KeyDispatch.h"
 #include "app/OperatingClock.h"
+#include "app/RigControlfrmLogic.h"
 #include "app/frmEditConLogic.h"
 #include "cw/KeyerCallText.h"
 #include "platform/Clipboard.h"
@@ -42,7 +43,7 @@ public:
     virtual void showText(const std::string& title, const std::string& text) = 0;
 };
 
-class Form1Logic : private NewLogHooks, private LogListener {
+class Form1Logic : private NewLogHooks, private LogListener, private RigListener {
 public:
     struct Uses {
         Form1State& ui;
@@ -65,6 +66,7 @@ public:
         BandMapView& bandMap;
         Keyers keyers;
         Form1Windows& windows;
+        RigControlfrmLogic& rig;
     };
     explicit Form1Logic(Uses uses);
     ~Form1Logic() override;
@@ -77,8 +79,9 @@ public:
     KeyDispatch& keys() { return keys_; }
     const DuplicateHold& hold() const { return hold_; }
 
-    // Told whenever a timer changed the state, so the window shows it.
-    void setChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
+    // Told whenever a timer changed the state, so the window shows it, or when
+    // what a timer did (the radio changing the band) must end the program.
+    void setChangedHandler(std::function<void(Outcome)> changed) { changed_ = std::move(changed); }
 
     enum class [[nodiscard]] Started{
         Ready,   // every step ran
@@ -154,7 +157,11 @@ private:
     Status startupSteps(Outcome& outcome);
     Status readPrefixTable();
     void showTextFile(const char* title, const char* fileName);
-    void changed();
+    void changed(Outcome outcome = Outcome::Continue);
+    // Rig control's answers: the band follows the radio's frequency, and the
+    // frequency goes with each contact; the radio's mode changes nothing.
+    void BandFreqConversion(float frequencyMHz) override;
+    void ModeSelection(const std::string&) override {}
 
     Uses u_;
     Form1Preferences prefsFile_;
@@ -167,7 +174,7 @@ private:
     KeyDispatch keys_;
     std::unique_ptr<Timer> timer1_; // contact rates, every minute
     std::unique_ptr<Timer> timer2_; // clocks, every second
-    std::function<void()> changed_;
+    std::function<void(Outcome)> changed_;
 };
 
 } // namespace qv

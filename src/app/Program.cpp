@@ -28,16 +28,20 @@ template <typename T, typename S> T& either(T* given, S& standIn) {
 }
 } // namespace
 
-Program::Program(Platform p, Subsystems s)
+Program::Program(Platform p, Subsystems s, Devices d)
     : platform(p), voice(either(s.voice, noVoice_)), keyerCall(either(s.keyerCall, noKeyerCall_)),
-      bandMap(either(s.bandMap, noBandMap_)), keyers{either(s.shortcuts, noShortcuts_),
-                                                     either(s.voiceKeyer, noVoiceKeyer_),
+      bandMap(either(s.bandMap, noBandMap_)), keyers{shortcuts, either(s.voiceKeyer, noVoiceKeyer_),
                                                      either(s.cw, noCw_),
                                                      either(s.winKeyer, noWinKeyer_)},
       logFile(p.files), working(log, op, multipliers, logFile, p.dialogs, p.clock),
       archive(working, p.files, p.dialogs, p.clock, profile),
+      rig({either(d.rigLink, noRigLink_), p.timers, either(d.wait, noWait_), p.clock, p.dialogs,
+           p.beeper, either(d.pegasus, noPegasus_)}),
+      rigWindow({rig, p.files, p.shipped, prefs, p.dialogs, p.clipboard, d.ports}),
       form1({ui,          working, op,        profile,  prefs,     prefixes, multipliers,
              archive,     p.clock, p.timers,  p.beeper, p.dialogs, p.files,  p.shipped,
-             p.clipboard, voice,   keyerCall, bandMap,  keyers,    windows}) {}
+             p.clipboard, voice,   keyerCall, bandMap,  keyers,    windows,  rigWindow}) {
+    shortcuts.attach(s.shortcuts);
+}
 
 } // namespace qv

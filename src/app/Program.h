@@ -7,11 +7,17 @@
 // reaches; a subsystem not handed in gets its stand-in.
 
 #include "app/Form1Logic.h"
+#include "app/RigControlfrmLogic.h"
 #include "app/ShortcutWindows.h"
 #include "cw/CwKeyer.h"
 #include "cw/KeyerCallText.h"
 #include "cw/WinKeyer.h"
+#include "platform/EventWait.h"
+#include "platform/NoFileStore.h"
 #include "platform/SettingsStore.h"
+#include "rig/RigControl.h"
+#include "rig/serial/NoSerialLink.h"
+#include "rig/serial/SerialPortResolver.h"
 #include "spots/BandMapView.h"
 #include "voice/VoiceKeyer.h"
 #include "voice/VoiceNavigation.h"
@@ -39,6 +45,15 @@ struct Subsystems {
     WinKeyer* winKeyer = nullptr;
 };
 
+// The station's devices as the program reaches them; a device not handed in is
+// absent (its port never opens, its folder holds nothing).
+struct Devices {
+    SerialLink* rigLink = nullptr;
+    EventWait* wait = nullptr;                 // the pauses between a radio's commands
+    FileStore* pegasus = nullptr;              // the Pegasus radio's exchange folder
+    const SerialPortResolver* ports = nullptr; // port numbers to device paths
+};
+
 // The windows the main window opens, reached once the window exists: until it
 // attaches itself, opening one does nothing.
 class Form1WindowsSlot : public Form1Windows {
@@ -55,7 +70,7 @@ private:
 
 class Program {
 public:
-    explicit Program(Platform platform, Subsystems subsystems = {});
+    explicit Program(Platform platform, Subsystems subsystems = {}, Devices devices = {});
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
@@ -66,15 +81,19 @@ private:
     NoVoiceNavigation noVoice_;
     NoKeyerCallText noKeyerCall_;
     NoBandMap noBandMap_;
-    NoShortcutWindows noShortcuts_;
     NoVoiceKeyer noVoiceKeyer_;
     NoCwKeyer noCw_;
     NoWinKeyer noWinKeyer_;
+    NoSerialLink noRigLink_;
+    NoEventWait noWait_;
+    NoFileStore noPegasus_;
 
 public:
     VoiceNavigation& voice;
     KeyerCallText& keyerCall;
     BandMapView& bandMap;
+    // The Ctrl shortcuts' windows; the main window attaches its own.
+    ShortcutWindowsSlot shortcuts;
     Keyers keyers;
 
     ContestLog log;
@@ -86,6 +105,9 @@ public:
     LogFile logFile;
     WorkingLog working;
     LogArchive archive;
+
+    RigControl rig;
+    RigControlfrmLogic rigWindow;
 
     Form1State ui;
     Form1WindowsSlot windows;

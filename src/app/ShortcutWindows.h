@@ -11,10 +11,19 @@ public:
     virtual void open(ShortcutWindow window) = 0;
 };
 
-// Until those windows are built: opens none.
-class NoShortcutWindows : public ShortcutWindows {
+// The windows as the main window reaches them once they exist: until a window
+// set is attached, opening one does nothing.
+class ShortcutWindowsSlot : public ShortcutWindows {
 public:
-    void open(ShortcutWindow) override {}
+    void attach(ShortcutWindows* windows) { windows_ = windows; }
+    void open(ShortcutWindow window) override {
+        if (windows_) {
+            windows_->open(window);
+        }
+    }
+
+private:
+    ShortcutWindows* windows_ = nullptr;
 };
 
 } // namespace qv

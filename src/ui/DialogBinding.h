@@ -111,8 +111,10 @@ public:
     // changes, when the logic has not heard of the new focus yet.
     void showFocus() { controls_.focus(logic_.state().focus); }
 
-    // Set while the window closes, so that its last focus changes are not followed.
+    // Set while the window closes, so that its last focus changes are not followed;
+    // a window shown again follows them again.
     void stopFollowingFocus() { following_ = false; }
+    void followFocus() { following_ = true; }
 
 private:
     // Esc in a box closes the window as its close box does, changing nothing.

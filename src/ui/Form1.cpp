@@ -7,10 +7,14 @@
 #include "ui/LineEditBinding.h"
 #include "ui/MainMenu.h"
 #include "ui/RecentContactsModel.h"
+#include "ui/RigControlfrm.h"
 #include "ui/ScorePanelWidget.h"
 #include "ui/TextFileWindow.h"
 #include "ui/UiText.h"
+#include "ui/frmBandPlan.h"
 #include "ui/frmEditCon.h"
+#include "ui/frmFrequencyTest.h"
+#include "ui/frmRigTune.h"
 #include "ui/frmStationID.h"
 
 #include <algorithm>
@@ -74,11 +78,18 @@ Form1::Form1(Program& program, QWidget* parent)
 
     connectMenu();
     program_.windows.attach(this);
+    program_.shortcuts.attach(this);
+    program_.rigWindow.setWindows(this);
     // A timer of the logic changed what the window shows.
-    logic_.setChangedHandler([this] {
-        if (!ending_) {
-            render();
+    logic_.setChangedHandler([this](Outcome outcome) {
+        if (ending_) {
+            return;
         }
+        if (outcome == Outcome::EndProgram) {
+            endProgram();
+            return;
+        }
+        render();
     });
     // One filter on the whole application sees every event of this window once:
     // the keys before the focused field, the focus changes of the entry line, the
@@ -93,6 +104,54 @@ Form1::~Form1() {
     qApp->removeEventFilter(this);
     logic_.setChangedHandler(nullptr);
     program_.windows.attach(nullptr);
+    program_.shortcuts.attach(nullptr);
+    program_.rigWindow.setWindows(nullptr);
+    rigWindow_.reset();
+}
+
+RigControlfrm& Form1::rigWindow() {
+    if (!rigWindow_) {
+        program_.rigWindow.ensureLoaded();
+        rigWindow_ = std::make_unique<RigControlfrm>(program_.rigWindow, this);
+    }
+    return *rigWindow_;
+}
+
+void Form1::open(ShortcutWindow window) {
+    switch (window) {
+    case ShortcutWindow::Rig: {
+        RigControlfrm& w = rigWindow();
+        program_.rigWindow.show();
+        w.render();
+        w.show();
+        w.raise();
+        w.activateWindow();
+        break;
+    }
+    case ShortcutWindow::Tuning:
+        frmRigTune::run(this, program_.rig, program_.platform.timers);
+        break;
+    case ShortcutWindow::Privileges:
+        frmBandPlan::run(this, program_.platform.shipped, program_.platform.dialogs);
+        break;
+    case ShortcutWindow::SpectrumMap:
+    case ShortcutWindow::Spotting:
+    case ShortcutWindow::VoiceKeyer:
+        break; // not in this version yet
+    }
+}
+
+void Form1::showRigWindowModally() {
+    RigControlfrm& w = rigWindow();
+    program_.rigWindow.show();
+    w.render();
+    w.exec();
+}
+
+void Form1::showFrequencyTest() {
+    QWidget* over =
+        rigWindow_ && rigWindow_->isVisible() ? static_cast<QWidget*>(rigWindow_.get()) : this;
+    frmFrequencyTest::run(over, program_.rig);
 }
 
 void Form1::bindField(EntryField field, QLineEdit* edit) {
@@ -125,6 +184,8 @@ void Form1::connectMenu() {
     on("mnuListPrevious", [this] { logic_.menuListPreviousContacts(); });
     on("mnuPostContest", [this] { logic_.menuPostContestMode(); });
     on("mnuFormSize", [this] { (void)logic_.menuFormSize(); });
+    on("mnuRig", [this] { open(ShortcutWindow::Rig); });
+    on("mnuPrivileges", [this] { open(ShortcutWindow::Privileges); });
     on("mnuTaskbar", [this] {
         if (logic_.menuTaskbar()) {
             applyWindowSize();

@@ -3,6 +3,7 @@
 #include "app/Program.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <type_traits>
 
@@ -18,6 +19,7 @@ namespace qv {
 
 class Announcer;
 class LineEditBinding;
+class RigControlfrm;
 class TextFileWindow;
 class MainMenu;
 class RecentContactsModel;
@@ -25,7 +27,10 @@ class ScorePanelWidget;
 
 // The main window: builds the widgets, forwards every event to the Form1Logic and
 // shows its state record; it opens the other windows when the logic asks.
-class Form1 : public QMainWindow, private Form1Windows {
+class Form1 : public QMainWindow,
+              private Form1Windows,
+              private ShortcutWindows,
+              private RigWindows {
     Q_OBJECT
 public:
     explicit Form1(Program& program, QWidget* parent = nullptr);
@@ -59,6 +64,12 @@ private:
     EditOutcome editContact(std::size_t k) override;
     void showSummarySheet() override;
     void showText(const std::string& title, const std::string& text) override;
+    // ShortcutWindows: Ctrl+R, Ctrl+G, Ctrl+F and their menu items.
+    void open(ShortcutWindow window) override;
+    // RigWindows
+    void showRigWindowModally() override;
+    void showFrequencyTest() override;
+    RigControlfrm& rigWindow();
 
     QWidget* buildTopLine();
     QWidget* buildEntryLine();
@@ -121,7 +132,9 @@ private:
     std::uint32_t shownFocusRequest_ = 0;
     int depth_ = 0; // nested act calls; the state is shown when the outermost ends
     bool ending_ = false;
-    bool sizedWithFrame_ = false; // sized again once the frame was known
+    bool sizedWithFrame_ = false;
+    std::unique_ptr<RigControlfrm>
+        rigWindow_; // made on first use, kept to the end // sized again once the frame was known
 };
 
 template <typename F> void Form1::act(F&& f) {

@@ -49,7 +49,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     add(appearance, QStringLiteral("mnuFormSize"), QStringLiteral("&Form Size"));
     add(appearance, QStringLiteral("mnuColors"), QStringLiteral("&Colors"))->setEnabled(false);
     add(appearance, QStringLiteral("mnuTaskbar"), QStringLiteral("&Taskbar"));
-    add(options, QStringLiteral("mnuRig"), QStringLiteral("&Rig Interface"))->setEnabled(false);
+    add(options, QStringLiteral("mnuRig"), QStringLiteral("&Rig Interface"));
     QMenu* spotting = options->addMenu(QStringLiteral("&DX Spotting"));
     spotting->setObjectName(QStringLiteral("mnuDXSpotting"));
     add(spotting, QStringLiteral("mnuConfigure"), QStringLiteral("&Configure"))->setEnabled(false);
@@ -76,7 +76,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     }
     action(QStringLiteral("mnuBand160"))->setVisible(false);
     band->addSeparator();
-    add(band, QStringLiteral("mnuPrivileges"), QStringLiteral("&Privileges"))->setEnabled(false);
+    add(band, QStringLiteral("mnuPrivileges"), QStringLiteral("&Privileges"));
 
     // Mode switching is not offered: the program logs in phone mode. A hidden
     // item of the menu bar would still claim its access key (Alt+C would be both

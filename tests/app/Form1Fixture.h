@@ -9,6 +9,8 @@
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/FakeEventWait.h"
+#include "fakes/FakeSerialLink.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/MemoryFileStore.h"
 #include "fakes/Records.h"
@@ -68,7 +70,12 @@ protected:
     FakeClipboard clipboard;
     RecordingVoice voice;
     RecordingWindows windows;
-    Program program{{clock, clock, dialogs, beeper, files, shipped, settings, clipboard}, {&voice}};
+    FakeSerialLink rigLink;
+    FakeEventWait wait{clock};
+    MemoryFileStore pegasus;
+    Program program{{clock, clock, dialogs, beeper, files, shipped, settings, clipboard},
+                    {&voice},
+                    {&rigLink, &wait, &pegasus}};
     ContestLog& log = program.log;
     OperatingState& op = program.op;
     const MultiplierTable& multipliers = program.multipliers;

@@ -161,7 +161,7 @@ TEST_F(LifecycleTest, TheClocksTickEverySecondAndTheRatesEveryMinute) {
     givenLog({contact("W1AW", "CT", 10, "40", "13:59:00")});
     startLogging();
     int changes = 0;
-    main.setChangedHandler([&] { ++changes; });
+    main.setChangedHandler([&](Outcome) { ++changes; });
     EXPECT_EQ(ui.lblutctime, "14:00:00");
     clock.advance(999);
     EXPECT_EQ(changes, 0);

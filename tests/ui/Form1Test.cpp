@@ -1,6 +1,7 @@
 #include "Form1Harness.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QListWidget>
 #include <QTreeView>
 
@@ -166,6 +167,15 @@ TEST(Form1, CtrlShortcutsTypeNothingAndEscClears) {
     h.typeText("W1AW");
     h.key(Qt::Key_R, QStringLiteral("\x12"), Qt::ControlModifier);
     EXPECT_EQ(h.field("txtCall")->text(), "W1AW");
+    // Ctrl+R shows the rig window; closing it hides it and the radio stays polled.
+    auto* rig = qobject_cast<QDialog*>(h.form->findChild<QWidget*>("RigControlfrm"));
+    ASSERT_NE(rig, nullptr);
+    EXPECT_TRUE(rig->isVisible());
+    rig->reject();
+    EXPECT_FALSE(rig->isVisible());
+    h.form->activateWindow();
+    QApplication::processEvents();
+    h.field("txtCall")->setFocus();
     h.key(Qt::Key_F10);
     EXPECT_EQ(h.field("txtCall")->text(), "W1AW");
     h.key(Qt::Key_Escape, QStringLiteral("\x1b"));

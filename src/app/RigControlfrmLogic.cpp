@@ -1,0 +1,306 @@
+#include "app/RigControlfrmLogic.h"
+
+#include "app/TextField.h"
+#include "base/Cp1252.h"
+#include "rig/RadioTable.h"
+
+#include <algorithm>
+
+namespace qv {
+namespace {
+
+using C = RigControlfrmControl;
+using G = RigOptionGroup;
+
+template <typename Array, typename Value> int indexIn(const Array& values, const Value& value) {
+    const auto it = std::find(values.begin(), values.end(), value);
+    return it == values.end() ? -1 : static_cast<int>(it - values.begin());
+}
+
+std::string_view trimmedBaud(std::string_view baud) {
+    while (!baud.empty() && baud.back() == ' ') {
+        baud.remove_suffix(1);
+    }
+    return baud;
+}
+
+} // namespace
+
+RigControlfrmLogic::RigControlfrmLogic(Uses uses) : u_(uses) {}
+
+void RigControlfrmLogic::ensureLoaded() {
+    if (loaded_) {
+        return;
+    }
+    loaded_ = true;
+    loading_ = true;
+    RigConfig& config = u_.rig.config();
+    config.rigType = u_.prefs.rigType;
+    const FileContents file = u_.files.read(RigConfig::kFileName);
+    if (file.error == FileContents::Error::None) {
+        if (const auto read = parseRigConfig(file.bytes)) {
+            config = *read;
+            s_.convToHex = config.convertToHex;
+            s_.convFromHex = config.convertToHex;
+            s_.useFrequency = config.useFrequency;
+            s_.modeBy = config.modeSource;
+            s_[C::txtFreq].setText(config.frequencyQuery);
+            s_[C::txtMode].setText(config.modeQuery);
+            s_.option(G::Comm) =
+                config.portNumber >= 1 && config.portNumber <= 10 ? config.portNumber - 1 : -1;
+            s_.option(G::Baud) = indexIn(kRigBauds, trimmedBaud(config.baud));
+            s_.option(G::Parity) = indexIn(kRigParities, config.parity);
+            s_.option(G::Data) = indexIn(kRigDataBits, config.dataBits);
+            s_.option(G::Stop) = indexIn(kRigStopBits, config.stopBits);
+            s_.option(G::Power) = indexIn(kRigPowerLines, config.powerLine);
+            s_.option(G::Poll) = indexIn(kRigPollRates, config.pollRate);
+        }
+    }
+    s_.listIndex = -1;
+    for (std::size_t i = 0; i < kRadios.size(); ++i) {
+        if (kRadios[i].rigType == config.rigType) {
+            s_.listIndex = static_cast<int>(i);
+        }
+    }
+    s_.convToHexEnabled = config.rigType == "Other";
+    s_.label10Shown = config.rigType == "Icom";
+    u_.rig.setConvertFromHex(s_.convFromHex);
+    const FileContents plan = u_.shipped.read("BandPlan.txt");
+    u_.rig.setBandPlan(plan.error == FileContents::Error::None ? extraClassRows(plan.bytes)
+                                                               : std::vector<BandPlanRow>{});
+    loading_ = false;
+}
+
+std::string RigControlfrmLogic::portDevice(int port) const {
+    if (!u_.ports) {
+        return {};
+    }
+    return u_.ports->devicePath(port).value_or(std::string());
+}
+
+void RigControlfrmLogic::startUp() {
+    if (equalsIgnoreCase(u_.prefs.rigType, "None")) {
+        return;
+    }
+    ensureLoaded();
+    Command1Click();
+}
+
+void RigControlfrmLogic::show() {
+    ensureLoaded();
+    s_.visible = true;
+    u_.rig.setWindowVisible(true);
+}
+
+void RigControlfrmLogic::closed() {
+    s_.visible = false;
+    u_.rig.setWindowVisible(false);
+}
+
+void RigControlfrmLogic::List1Click(int index) {
+    if (loading_ || index < 0 || index >= static_cast<int>(kRadios.size())) {
+        return;
+    }
+    ensureLoaded();
+    Command2Click();
+    s_.listIndex = index;
+    u_.rig.config().rigType = std::string(kRadios[static_cast<std::size_t>(index)].rigType);
+    s_[C::txtFreq].clear();
+    s_[C::txtMode].clear();
+    setConvToHex(false);
+    s_.convToHexEnabled = false;
+    s_.label10Shown = false;
+    applyRadioRow(index);
+    syncQueries();
+}
+
+void RigControlfrmLogic::applyRadioRow(int index) {
+    const Radio& radio = kRadios[static_cast<std::size_t>(index)];
+    const RadioSerialDefaults& serial = radio.serial;
+    if (serial.baud) {
+        s_.option(G::Baud) = indexIn(kRigBauds, std::to_string(*serial.baud));
+    }
+    if (serial.dataBits) {
+        s_.option(G::Data) = indexIn(kRigDataBits, static_cast<char>('0' + *serial.dataBits));
+    }
+    if (serial.stopBits) {
+        s_.option(G::Stop) = indexIn(kRigStopBits, static_cast<char>('0' + *serial.stopBits));
+    }
+    if (serial.parity) {
+        s_.option(G::Parity) = indexIn(kRigParities, *serial.parity);
+    }
+    s_[C::txtFreq].setText(std::string(radio.frequencyQuery));
+    s_[C::txtMode].setText(std::string(radio.modeQuery));
+    setConvToHex(radio.convertToHex);
+    s_.label10Shown = radio.rigType == "Icom" || radio.rigType == "Icom 735";
+    if (radio.rigType == "Other") {
+        s_.convToHexEnabled = true;
+    }
+}
+
+void RigControlfrmLogic::setConvToHex(bool checked) {
+    s_.convToHex = checked;
+    u_.rig.config().convertToHex = checked;
+    // "Convert from Hex" follows "Convert to Hex".
+    s_.convFromHex = checked;
+    u_.rig.setConvertFromHex(checked);
+}
+
+void RigControlfrmLogic::optionClick(RigOptionGroup group, int index) {
+    s_.option(group) = index;
+    Command2Click();
+}
+
+void RigControlfrmLogic::chkConvToHexClick(bool checked) {
+    if (s_.convToHexEnabled) {
+        setConvToHex(checked);
+    }
+}
+
+void RigControlfrmLogic::ChkConvHexClick(bool checked) {
+    s_.convFromHex = checked;
+    u_.rig.setConvertFromHex(checked);
+}
+
+void RigControlfrmLogic::chkFrequencyClick(bool checked) {
+    s_.useFrequency = checked;
+    u_.rig.config().useFrequency = checked;
+}
+
+void RigControlfrmLogic::modeByClick(int modeBy) {
+    s_.modeBy = modeBy;
+    u_.rig.config().modeSource = modeBy;
+    u_.rig.readout().mode = "No Response";
+    u_.rig.clearMode();
+}
+
+void RigControlfrmLogic::keyPressed(Control c, int key) {
+    if (!TextBoxes<Control, 2>::isBox(c) || key == keys::kQuote) {
+        return; // a double quote could not be written to the settings file
+    }
+    if (key == keys::kEnter) {
+        return;
+    }
+    typeKey(s_[c], key);
+    syncQueries();
+}
+
+void RigControlfrmLogic::edited(Control c) {
+    if (TextBoxes<Control, 2>::isBox(c)) {
+        sanitize(s_[c]);
+        syncQueries();
+    }
+}
+
+void RigControlfrmLogic::moveFocus(Control to) {
+    // Entering a query box ends any test: the strings are about to change.
+    if (TextBoxes<Control, 2>::isBox(to) && to != s_.focus) {
+        Command2Click();
+    }
+    s_.focus = to;
+}
+
+void RigControlfrmLogic::syncQueries() {
+    RigConfig& config = u_.rig.config();
+    config.frequencyQuery = s_[C::txtFreq].text;
+    config.modeQuery = s_[C::txtMode].text;
+}
+
+void RigControlfrmLogic::copyOptionsIntoConfig() {
+    RigConfig& config = u_.rig.config();
+    if (const int i = s_.option(G::Comm); i >= 0) {
+        config.portNumber = static_cast<std::uint8_t>(i + 1);
+    }
+    if (const int i = s_.option(G::Baud); i >= 0) {
+        config.baud = paddedBaud(kRigBauds[static_cast<std::size_t>(i)]);
+    }
+    if (const int i = s_.option(G::Parity); i >= 0) {
+        config.parity = kRigParities[static_cast<std::size_t>(i)];
+    }
+    if (const int i = s_.option(G::Data); i >= 0) {
+        config.dataBits = kRigDataBits[static_cast<std::size_t>(i)];
+    }
+    if (const int i = s_.option(G::Stop); i >= 0) {
+        config.stopBits = kRigStopBits[static_cast<std::size_t>(i)];
+    }
+    config.settingsText = settingsTextOf(config);
+    if (const int i = s_.option(G::Power); i >= 0) {
+        config.powerLine = kRigPowerLines[static_cast<std::size_t>(i)];
+    }
+    if (const int i = s_.option(G::Poll); i >= 0) {
+        config.pollRate = kRigPollRates[static_cast<std::size_t>(i)];
+    }
+}
+
+void RigControlfrmLogic::Command1Click() {
+    ensureLoaded();
+    RigControl& rig = u_.rig;
+    const bool none = rig.config().rigType == "None";
+    if (!none) {
+        rig.readout().mode = "No Response";
+        rig.readout().frequency = "No Response";
+        s_.endTestEnabled = true;
+        s_.pollingShown = true;
+        rig.clearMode();
+    }
+    copyOptionsIntoConfig();
+    if (none) {
+        return;
+    }
+    if (!rig.startPolling()) {
+        s_.endTestEnabled = false;
+        s_.pollingShown = false;
+        if (!s_.visible && windows_) {
+            windows_->showRigWindowModally();
+        }
+    }
+}
+
+void RigControlfrmLogic::Command2Click() {
+    u_.rig.endTest();
+    s_.pollingShown = false;
+    s_.endTestEnabled = false;
+}
+
+void RigControlfrmLogic::Command3Click() {
+    if (u_.rig.polling()) {
+        if (windows_) {
+            windows_->showFrequencyTest();
+        }
+        return;
+    }
+    u_.dialogs.messageBox("You must be polling your rig to test this function.",
+                          "You must be polling your rig to test this function.  Please select "
+                          "your rig type and click the Test command button.",
+                          MessageButtons::Ok, MessageIcon::Information);
+}
+
+void RigControlfrmLogic::Command4Click() {
+    u_.clipboard.clear();
+    u_.clipboard.setText(u_.rig.readout().unprocessed);
+    s_.focus = C::cmdDone;
+}
+
+void RigControlfrmLogic::cmdDoneClick() {
+    if (u_.rig.config().rigType != "None") {
+        Command1Click();
+    }
+    u_.prefs.rigType = u_.rig.config().rigType;
+    if (savePrefs_) {
+        savePrefs_();
+    }
+    saveSettingsFile();
+    closed();
+}
+
+void RigControlfrmLogic::saveSettingsFile() {
+    RigConfig& config = u_.rig.config();
+    config.modeSource = s_.modeBy == 2 || s_.modeBy == 3 ? s_.modeBy : 1;
+    std::string text;
+    if (formatRigConfig(config, text)) {
+        // A failed write is not reported: the window still hides.
+        (void)u_.files.replace(RigConfig::kFileName, text);
+    }
+}
+
+} // namespace qv
