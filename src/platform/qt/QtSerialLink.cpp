@@ -6,8 +6,13 @@
 #include <termios.h>
 #include <tuple>
 
+#include <QElapsedTimer>
+
 namespace qv {
 namespace {
+
+// The longest a close waits for queued bytes to leave.
+constexpr qint64 kCloseDrainMs = 500;
 
 QSerialPort::Parity qtParity(Parity parity) {
     switch (parity) {
@@ -118,6 +123,15 @@ Status QtSerialLink::configure() {
 void QtSerialLink::close() {
     if (!port_.isOpen()) {
         return;
+    }
+    // What was written last (a radio's closing command) goes out before the port
+    // closes: closing discards what is still queued. A dead port gives up at once.
+    QElapsedTimer waited;
+    waited.start();
+    while (port_.bytesToWrite() > 0 && waited.elapsed() < kCloseDrainMs) {
+        if (!port_.waitForBytesWritten(static_cast<int>(kCloseDrainMs - waited.elapsed()))) {
+            break;
+        }
     }
     {
         const std::lock_guard lock(lineMutex_);
