@@ -143,11 +143,18 @@ void RadioSimulator::run() {
 }
 
 void RadioSimulator::send(const std::string& bytes) {
+    const bool paced = characterTime_.count() > 0;
+    auto due = std::chrono::steady_clock::now();
     std::size_t done = 0;
     while (done < bytes.size() && !stop_) {
-        const ssize_t n = ::write(master_, bytes.data() + done, bytes.size() - done);
+        if (paced) {
+            std::this_thread::sleep_until(due + characterTime_);
+        }
+        const std::size_t chunk = paced ? 1 : bytes.size() - done;
+        const ssize_t n = ::write(master_, bytes.data() + done, chunk);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
+            due += characterTime_ * static_cast<int>(n);
         } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
             return;
         } else {
@@ -198,6 +205,9 @@ void RadioSimulator::serve() {
         {
             std::lock_guard lock(mutex_);
             commands_.push_back(command);
+        }
+        if (characterTime_.count() > 0) {
+            std::this_thread::sleep_for(characterTime_ * static_cast<int>(command.size()));
         }
         answer(command);
     }

@@ -8,6 +8,7 @@
 // reads what the program set.
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -28,6 +29,13 @@ public:
 
     // The device the program opens, or empty when no pseudo-terminal could be made.
     const std::string& devicePath() const { return slavePath_; }
+
+    // Takes as long as a line at this speed would: each command is answered once
+    // its last character would have arrived, and replies leave one character at a
+    // time. Unpaced (the default), everything moves at once.
+    void paceAt(int baud, int bitsPerCharacter) {
+        characterTime_ = std::chrono::microseconds(1'000'000LL * bitsPerCharacter / baud);
+    }
 
     void turnDial(std::uint64_t hz) { hz_ = hz; }
     std::uint64_t hz() const { return hz_; }
@@ -57,6 +65,7 @@ private:
     mutable std::mutex mutex_;
     std::vector<std::string> commands_;
     std::atomic<bool> stop_{false};
+    std::chrono::microseconds characterTime_{0};
     std::thread thread_;
 };
 
