@@ -133,8 +133,12 @@ FrequencyCommand frequencyCommand(const CommandContext& context, float frequency
     if (!std::isfinite(frequencyMHz) || frequencyMHz < 0) {
         return doesNotFit(frequencyMHz);
     }
-    // The commands count whole Hz or 10 Hz units of the single-precision value.
-    const double mhz = static_cast<double>(frequencyMHz);
+    // The commands count whole Hz or 10 Hz units of the frequency as it was typed
+    // or decoded: the shortest decimal that reads back as the same single, so
+    // 21.026 tunes to 21026000 Hz, not to the single's 21025999.07.
+    const std::string shortest = formatShortest(frequencyMHz);
+    double mhz = static_cast<double>(frequencyMHz);
+    std::from_chars(shortest.data(), shortest.data() + shortest.size(), mhz);
     const std::int64_t hz = roundHalfEven(mhz * 1'000'000.0);
     const std::int64_t tenHz = roundHalfEven(mhz * 100'000.0);
 

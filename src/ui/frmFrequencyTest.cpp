@@ -29,6 +29,8 @@ frmFrequencyTest::frmFrequencyTest(frmFrequencyTestLogic& logic, QWidget* parent
     setObjectName(QStringLiteral("frmFrequencyTest"));
     setWindowTitle(QStringLiteral("Test Change Frequency Function"));
     setModal(true);
+    // Wide enough for the caption in the title bar; the instructions wrap.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 64);
     auto* grid = new QGridLayout(this);
     grid->addWidget(instruction("Please use the text box below to enter a complete command to "
                                 "send to your radio.  The default example is the command used "

@@ -51,8 +51,11 @@ TEST(RigCommands, FrequencyCommandOfEveryRadio) {
          14.025f,
          {140},
          hex("FE FE 5C E0 05 00 50 02 14 00 FD")},
-        // 144.3f is 144.300003 MHz: the 3 Hz go to the radio.
-        {defaultsOf("Icom 735"), 144.3f, {140}, hex("FE FE 64 E0 05 03 00 30 44 01 FD")},
+        // The single nearest 144.3 is 144.300003 and that nearest 21.026 is
+        // 21.0259991: the radio goes to the frequency as typed all the same.
+        {defaultsOf("Icom 735"), 144.3f, {140}, hex("FE FE 64 E0 05 00 00 30 44 01 FD")},
+        {defaultsOf("Kenwood"), 21.026f, standard, "FA00021026000;"},
+        {defaultsOf("Yaesu"), 14.0251f, standard, hex("01 40 25 10 01")},
         {defaultsOf("Ten Tec Omni VI"), 7.03f, {140, 220}, hex("FE FE 04 E0 05 00 00 03 07 00 FD")},
         {defaultsOf("Ten Tec Fnt Pnl"), 14.025f, standard, hex("2A 41 00 D6 01 28 0D")},
         {defaultsOf("Ten Tec Fnt Pnl"), 4000.0f, standard, hex("2A 41 EE 6B 28 00 0D")},
@@ -83,9 +86,10 @@ TEST(RigCommands, FrequencyCommandOfEveryRadio) {
     }
 }
 
-// Hz and 10 Hz units are rounded from the single-precision value, whose nearest
-// decimal is often a little below the typed one.
-TEST(RigCommands, RoundsTheSinglePrecisionValue) {
+// Hz and 10 Hz units count the frequency as typed: the shortest decimal that
+// reads back as the same single, not the single's own value, which is often a
+// little off (1296.1f is 1296.0999756 MHz, 24 Hz low).
+TEST(RigCommands, TunesToTheFrequencyAsTyped) {
     struct Case {
         float frequencyMHz;
         const char* kenwood;
@@ -94,8 +98,8 @@ TEST(RigCommands, RoundsTheSinglePrecisionValue) {
         {14.025f, "FA00014025000;"},
         {7.0001f, "FA00007000100;"},
         {0.0f, "FA00000000000;"},
-        {1296.1f, "FA01296099976;"},
-        {99999.99f, "FA99999992188;"},
+        {1296.1f, "FA01296100000;"},
+        {99999.99f, "FA99999990000;"},
         // 1/128 and 3/128 MHz are whole Hz and a half: halves go to the even neighbour.
         {0.0078125f, "FA00000007812;"},
         {0.0234375f, "FA00000023438;"},
