@@ -4,6 +4,8 @@
 #include "rig/RadioTable.h"
 #include "ui/UiText.h"
 
+#include <functional>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -46,20 +48,23 @@ RigControlfrm::RigControlfrm(RigControlfrmLogic& logic, QWidget* parent)
     layout->addWidget(buildReadouts());
 
     auto* buttons = new QHBoxLayout;
-    const std::pair<C, void (RigControlfrmLogic::*)()> actions[] = {
-        {C::Command1, &RigControlfrmLogic::Command1Click},
-        {C::Command2, &RigControlfrmLogic::Command2Click},
-        {C::Command3, &RigControlfrmLogic::Command3Click},
-        {C::Command4, &RigControlfrmLogic::Command4Click},
-        {C::cmdDone, &RigControlfrmLogic::cmdDoneClick}};
-    const char* captions[] = {"Test", "End Test", "Change Frequency",
-                              "Copy unprocessed data to clipboard", "&Done"};
-    const char* names[] = {"Command1", "Command2", "Command3", "Command4", "cmdDone"};
-    for (std::size_t i = 0; i < std::size(actions); ++i) {
-        const auto [control, action] = actions[i];
-        buttons->addWidget(binding_.addButton(control, QString::fromLatin1(names[i]),
-                                              QString::fromLatin1(captions[i]),
-                                              [this, action] { (logic_.*action)(); }));
+    struct Action {
+        C control;
+        const char* name;
+        const char* caption;
+        std::function<void()> press;
+    };
+    const Action actions[] = {
+        {C::Command1, "Command1", "Test", [this] { logic_.Command1Click(); }},
+        {C::Command2, "Command2", "End Test", [this] { logic_.Command2Click(); }},
+        {C::Command3, "Command3", "Change Frequency", [this] { logic_.Command3Click(); }},
+        {C::Command4, "Command4", "Copy unprocessed data to clipboard",
+         [this] { logic_.Command4Click(); }},
+        {C::cmdDone, "cmdDone", "&Done", [this] { logic_.cmdDoneClick(); }},
+    };
+    for (const Action& a : actions) {
+        buttons->addWidget(binding_.addButton(a.control, QString::fromLatin1(a.name),
+                                              QString::fromLatin1(a.caption), a.press));
     }
     buttons->addStretch();
     layout->addLayout(buttons);
