@@ -8,7 +8,7 @@ seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-targets=(log_fuzz:corpus rig_fuzz:corpus-rig)
+targets=(log_fuzz:corpus rig_fuzz:corpus-rig spots_fuzz:corpus-spots agw_fuzz:corpus-agw)
 share=$((seconds / ${#targets[@]}))
 if ((share < 1)); then
     share=1

@@ -13,6 +13,7 @@
 #include "platform/qt/QtEventWait.h"
 #include "platform/qt/QtSerialLink.h"
 #include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtTcpLink.h"
 #include "platform/qt/QtTerminationWatch.h"
 #include "platform/qt/QtTimers.h"
 #include "ui/Form1.h"
@@ -63,8 +64,13 @@ int main(int argc, char* argv[]) {
                                             "PegasusFolder",
                                             QDir::homePath().toStdString() + "/Pegasus"));
 
+    // DX spotting: the TNC's serial port, the Telnet cluster and the packet engine.
+    qv::QtSerialLink spotLink(ports);
+    qv::QtTcpLink telnet;
+    qv::QtTcpLink engineLink;
+
     qv::Program program({clock, timers, dialogs, beeper, files, shipped, settings, clipboard}, {},
-                        {&rigLink, &wait, &pegasus, &ports});
+                        {&rigLink, &wait, &pegasus, &ports, &spotLink, &telnet, &engineLink});
     qv::Form1 form1(program);
     dialogs.setParent(&form1);
     if (!form1.start()) {

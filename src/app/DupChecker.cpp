@@ -84,6 +84,7 @@ void DupChecker::PartialDupes(int key) {
             }
             ui.lblDupe = list;
             ui.lblDupeTeal = !list.empty();
+            ui.lblDupeWhite = false;
         }
     }
     if (!ui.lblDupe.empty() && heldBefore > 2) {
@@ -107,6 +108,7 @@ void DupChecker::PartialDupes(int key) {
 void DupChecker::cmdDup_Click() {
     u_.ui.partialDupesOn = !u_.ui.partialDupesOn;
     u_.ui.lblDupeTeal = false;
+    u_.ui.lblDupeWhite = false;
     focusOn(u_.ui, EntryField::Call);
 }
 

@@ -142,6 +142,13 @@ public:
 
     // The top line from the profile.
     void showProfile();
+    // A call taken from the spots: into the call field as if typed.
+    void putCall(const std::string& call) {
+        u_.ui.txtCall.setText(call.substr(0, u_.ui.txtCall.maxLength));
+        entry_.edited(EntryField::Call);
+    }
+    // The preferences written now (before the spotting window opens, and on its "&Done").
+    void storePreferences() { prefsFile_.SavePref(); }
 
 private:
     // NewLogHooks

@@ -54,6 +54,7 @@ void clearEntryFields(Form1State& s) {
 void clearPartialList(Form1State& s) {
     s.lblDupe.clear();
     s.lblDupeTeal = false;
+    s.lblDupeWhite = false;
     s.lblDupeSmall = false;
 }
 

@@ -45,6 +45,7 @@ struct Form1State {
 
     std::string lblDupe; // partial duplicates, or a multiplier's total
     bool lblDupeTeal = false;
+    bool lblDupeWhite = false;  // "You've been spotted!"
     bool lblDupeSmall = false;  // one point smaller while it shows a multiplier total
     bool partialDupesOn = true; // cmdDup
 

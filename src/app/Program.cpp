@@ -30,18 +30,24 @@ template <typename T, typename S> T& either(T* given, S& standIn) {
 
 Program::Program(Platform p, Subsystems s, Devices d)
     : platform(p), voice(either(s.voice, noVoice_)), keyerCall(either(s.keyerCall, noKeyerCall_)),
-      bandMap(either(s.bandMap, noBandMap_)), keyers{shortcuts, either(s.voiceKeyer, noVoiceKeyer_),
-                                                     either(s.cw, noCw_),
-                                                     either(s.winKeyer, noWinKeyer_)},
+      bandMap(s.bandMap ? *s.bandMap : static_cast<BandMapView&>(spotDisplay)),
+      keyers{shortcuts, either(s.voiceKeyer, noVoiceKeyer_), either(s.cw, noCw_),
+             either(s.winKeyer, noWinKeyer_)},
       logFile(p.files), working(log, op, multipliers, logFile, p.dialogs, p.clock),
       archive(working, p.files, p.dialogs, p.clock, profile),
       rig({either(d.rigLink, noRigLink_), p.timers, either(d.wait, noWait_), p.clock, p.dialogs,
            p.beeper, either(d.pegasus, noPegasus_)}),
       rigWindow({rig, p.files, p.shipped, prefs, p.dialogs, p.clipboard, d.ports}),
+      spotList(prefixes), spotDisplay({spots, spotList, ui, op, profile, prefs, p.clock, rig}),
       form1({ui,          working, op,        profile,  prefs,     prefixes, multipliers,
              archive,     p.clock, p.timers,  p.beeper, p.dialogs, p.files,  p.shipped,
-             p.clipboard, voice,   keyerCall, bandMap,  keyers,    windows,  rigWindow}) {
+             p.clipboard, voice,   keyerCall, bandMap,  keyers,    windows,  rigWindow}),
+      spotReceiver({spots, spotList, ui, profile, p.clock, p.beeper}),
+      engine(either(d.engineLink, noEngineLink_), p.settings, p.timers),
+      spotWindow({either(d.spotLink, noSpotLink_), either(d.telnet, noTelnet_), engine, p.timers,
+                  p.files, p.dialogs, p.beeper, profile, log, spotReceiver}) {
     shortcuts.attach(s.shortcuts);
+    spotReceiver.setChangedHandler([this] { spotDisplay.spotsChanged(); });
 }
 
 } // namespace qv

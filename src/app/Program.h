@@ -7,8 +7,11 @@
 // reaches; a subsystem not handed in gets its stand-in.
 
 #include "app/Form1Logic.h"
+#include "app/PacketSpotfrmLogic.h"
 #include "app/RigControlfrmLogic.h"
 #include "app/ShortcutWindows.h"
+#include "app/SpotDisplay.h"
+#include "app/SpotReceiver.h"
 #include "cw/CwKeyer.h"
 #include "cw/KeyerCallText.h"
 #include "cw/WinKeyer.h"
@@ -18,7 +21,11 @@
 #include "rig/RigControl.h"
 #include "rig/serial/NoSerialLink.h"
 #include "rig/serial/SerialPortResolver.h"
+#include "spots/AgwEngine.h"
 #include "spots/BandMapView.h"
+#include "spots/NoTcpLink.h"
+#include "spots/SpotList.h"
+#include "spots/SpotStore.h"
 #include "voice/VoiceKeyer.h"
 #include "voice/VoiceNavigation.h"
 
@@ -52,6 +59,9 @@ struct Devices {
     EventWait* wait = nullptr;                 // the pauses between a radio's commands
     FileStore* pegasus = nullptr;              // the Pegasus radio's exchange folder
     const SerialPortResolver* ports = nullptr; // port numbers to device paths
+    SerialLink* spotLink = nullptr;            // the TNC's port
+    TcpLink* telnet = nullptr;                 // the DX cluster
+    TcpLink* engineLink = nullptr;             // the packet engine
 };
 
 // The windows the main window opens, reached once the window exists: until it
@@ -80,13 +90,15 @@ private:
     // The stand-ins come first: the parts below take references to them.
     NoVoiceNavigation noVoice_;
     NoKeyerCallText noKeyerCall_;
-    NoBandMap noBandMap_;
     NoVoiceKeyer noVoiceKeyer_;
     NoCwKeyer noCw_;
     NoWinKeyer noWinKeyer_;
     NoSerialLink noRigLink_;
     NoEventWait noWait_;
     NoFileStore noPegasus_;
+    NoSerialLink noSpotLink_;
+    NoTcpLink noTelnet_;
+    NoTcpLink noEngineLink_;
 
 public:
     VoiceNavigation& voice;
@@ -110,8 +122,18 @@ public:
     RigControlfrmLogic rigWindow;
 
     Form1State ui;
+    // DX spotting: the 50 latest spots, the main window's list of them and its
+    // band map, the spot routine, the packet engine and the spotting window.
+    SpotStore spots;
+    SpotList spotList;
+    SpotDisplay spotDisplay;
+
     Form1WindowsSlot windows;
     Form1Logic form1;
+
+    SpotReceiver spotReceiver;
+    AgwEngine engine;
+    PacketSpotfrmLogic spotWindow;
 };
 
 } // namespace qv

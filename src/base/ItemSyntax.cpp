@@ -163,4 +163,17 @@ ItemWriter& ItemWriter::endLine() {
     return *this;
 }
 
+std::optional<std::vector<Item>> readAllItems(std::string_view text) {
+    std::vector<Item> values;
+    ItemReader reader(text);
+    std::vector<Item> items;
+    for (ItemReader::Result r; (r = reader.nextLine(items)) != ItemReader::Result::End;) {
+        if (r == ItemReader::Result::Error) {
+            return std::nullopt;
+        }
+        values.insert(values.end(), items.begin(), items.end());
+    }
+    return values;
+}
+
 } // namespace qv

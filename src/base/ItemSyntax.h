@@ -49,6 +49,10 @@ private:
     std::size_t line_ = 0;
 };
 
+// Every item of a settings file in order, whatever lines they stand on; nothing
+// when the text does not read.
+std::optional<std::vector<Item>> readAllItems(std::string_view text);
+
 // Builds lines of items. A text that cannot be written (it holds a double quote or
 // a line break) marks the writer failed instead of producing a broken file.
 class ItemWriter {

@@ -80,18 +80,11 @@ std::optional<long long> wholeNumber(const Item& item) {
 
 std::optional<RigConfig> parseRigConfig(std::string_view text) {
     // The fourteen values in order, whatever lines they stand on.
-    std::vector<Item> values;
-    ItemReader reader(text);
-    std::vector<Item> items;
-    for (ItemReader::Result r; (r = reader.nextLine(items)) != ItemReader::Result::End;) {
-        if (r == ItemReader::Result::Error) {
-            return std::nullopt;
-        }
-        values.insert(values.end(), items.begin(), items.end());
-    }
-    if (values.size() < 14) {
+    const std::optional<std::vector<Item>> read = readAllItems(text);
+    if (!read || read->size() < 14) {
         return std::nullopt;
     }
+    const std::vector<Item>& values = *read;
     RigConfig c;
     c.baud = paddedBaud(values[0].text);
     c.parity = firstChar(values[1].text, c.parity);

@@ -16,10 +16,18 @@ namespace qv {
 enum class TcpState { Closed, Connecting, Connected };
 
 enum class TcpError {
-    ConnectionRefused, // nothing listens on the port
-    HostNotFound,
-    TimedOut,
-    Network, // the network failed or cannot be reached
+    ConnectionRefused,   // nothing listens on the port
+    HostNotFound,        // the name does not resolve
+    TimedOut,            // the other side did not answer in time
+    ConnectionReset,     // the other side reset the connection
+    NetworkUnreachable,  // no route to the host's network
+    HostUnreachable,     // no route to the host
+    AddressInUse,        // the local address is taken
+    AddressNotAvailable, // the local address is not this machine's
+    Network,             // the network failed otherwise
+    AccessDenied,        // the system refused the socket
+    NoResources,         // out of buffers or descriptors
+    Unsupported,         // the protocol (IPv6, say) is not supported here
     Other,
 };
 

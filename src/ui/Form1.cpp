@@ -3,12 +3,15 @@
 #include "base/Band.h"
 #include "platform/qt/QtText.h"
 #include "ui/Accessible.h"
+#include "ui/BandMapStrip.h"
 #include "ui/Form2.h"
 #include "ui/LineEditBinding.h"
 #include "ui/MainMenu.h"
+#include "ui/PacketSpotfrm.h"
 #include "ui/RecentContactsModel.h"
 #include "ui/RigControlfrm.h"
 #include "ui/ScorePanelWidget.h"
+#include "ui/SpectrumMap.h"
 #include "ui/TextFileWindow.h"
 #include "ui/UiText.h"
 #include "ui/frmBandPlan.h"
@@ -37,6 +40,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -68,6 +72,7 @@ Form1::Form1(Program& program, QWidget* parent)
     layout->addWidget(buildListArea(), 1);
     scorePanel_ = new ScorePanelWidget(central);
     layout->addWidget(scorePanel_);
+    buildSpotStrip(layout);
     setCentralWidget(central);
     connect(scorePanel_, &ScorePanelWidget::multiplierClicked, this, [this](int j) {
         act([&] { logic_.entry().multiplierClicked(static_cast<std::size_t>(j)); });
@@ -80,6 +85,30 @@ Form1::Form1(Program& program, QWidget* parent)
     program_.windows.attach(this);
     program_.shortcuts.attach(this);
     program_.rigWindow.setWindows(this);
+    program_.spotWindow.setWindows(this);
+    program_.spotWindow.setSavePreferences([this] { logic_.storePreferences(); });
+    program_.spotWindow.setProgramName(windowTitle().toStdString());
+    // A spot's call goes into the call field as if typed: the focus enters the
+    // field, the call is put in, and with Tab the focus moves on to SPC.
+    program_.spotDisplay.setCallPicker([this](const std::string& call, bool tab) {
+        QLineEdit* callField = fields_[indexOf(EntryField::Call)];
+        callField->setFocus(Qt::OtherFocusReason);
+        act([&] { logic_.putCall(call); });
+        // Shown before the focus moves on: inside a click the window shows the state
+        // only at the end, and the fields must not hand stale text back meanwhile.
+        render();
+        if (tab) {
+            fields_[indexOf(EntryField::Spc)]->setFocus(Qt::TabFocusReason);
+        }
+    });
+    program_.spotDisplay.setChangedHandler([this] {
+        if (spectrumMap_) {
+            spectrumMap_->redrawSpots();
+        }
+        if (!ending_) {
+            render();
+        }
+    });
     // A timer of the logic changed what the window shows.
     logic_.setChangedHandler([this](Outcome outcome) {
         if (ending_) {
@@ -106,7 +135,137 @@ Form1::~Form1() {
     program_.windows.attach(nullptr);
     program_.shortcuts.attach(nullptr);
     program_.rigWindow.setWindows(nullptr);
+    program_.spotWindow.unload();
+    program_.spotDisplay.setCallPicker(nullptr);
+    program_.spotDisplay.setChangedHandler(nullptr);
+    program_.spotWindow.setWindows(nullptr);
+    program_.spotWindow.setSavePreferences(nullptr);
+    spotWindow_.reset();
     rigWindow_.reset();
+}
+
+PacketSpotfrm& Form1::spottingWindow() {
+    if (!spotWindow_) {
+        spotWindow_ = std::make_unique<PacketSpotfrm>(program_.spotWindow, this);
+    }
+    return *spotWindow_;
+}
+
+void Form1::showSpottingWindowModally() {
+    PacketSpotfrm& w = spottingWindow();
+    program_.spotWindow.show();
+    w.render();
+    w.exec();
+}
+
+void Form1::layOutSpotDisplay() {
+    program_.spotDisplay.layOut(program_.spotWindow.kind(), program_.spotWindow.listDisplay());
+    render();
+}
+
+void Form1::refreshBandMap() {
+    program_.spotDisplay.redraw();
+    render();
+}
+
+// Modal, made afresh each time; a spot chosen with the right button goes into
+// the call field (no Tab), and spots removed on it are gone from the band map.
+void Form1::showSpectrumMap() {
+    if (spectrumMap_) {
+        return;
+    }
+    SpectrumMapLogic logic(
+        {program_.spots, program_.platform.clock, program_.profile, program_.rig});
+    spectrumMap_ = &logic;
+    const std::optional<std::string> call = SpectrumMap::run(this, logic);
+    spectrumMap_ = nullptr;
+    if (call) {
+        QLineEdit* callField = fields_[indexOf(EntryField::Call)];
+        callField->setFocus(Qt::OtherFocusReason);
+        act([&] { logic_.putCall(*call); });
+    }
+    program_.spotDisplay.redraw();
+    render();
+}
+
+void Form1::buildSpotStrip(QVBoxLayout* layout) {
+    txtDX_ = new QTreeWidget(centralWidget() ? centralWidget() : this);
+    txtDX_->setObjectName(QStringLiteral("txtDX"));
+    txtDX_->setAccessibleName(QStringLiteral("DX spots"));
+    txtDX_->setRootIsDecorated(false);
+    txtDX_->setUniformRowHeights(true);
+    txtDX_->setColumnCount(static_cast<int>(kSpotListColumns.size()));
+    QStringList headings;
+    for (const SpotListColumn& c : kSpotListColumns) {
+        headings << QString::fromLatin1(c.heading);
+    }
+    txtDX_->setHeaderLabels(headings);
+    txtDX_->setFocusPolicy(Qt::ClickFocus);
+    txtDX_->setMinimumHeight(txtDX_->fontMetrics().height() * 5);
+    txtDX_->hide();
+    connect(txtDX_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        const int row = txtDX_->indexOfTopLevelItem(item);
+        if (row >= 0) {
+            act([&] { program_.spotDisplay.listClicked(static_cast<std::size_t>(row)); });
+        }
+    });
+    connect(txtDX_, &QTreeWidget::itemDoubleClicked, this,
+            [this] { open(ShortcutWindow::SpectrumMap); });
+    layout->addWidget(txtDX_);
+
+    bandMap_ = new BandMapStrip(program_.spotDisplay, this);
+    bandMap_->hide();
+    connect(bandMap_, &BandMapStrip::labelRightClicked, this, [this](std::size_t slot) {
+        act([&] { program_.spotDisplay.labelRightClicked(slot); });
+    });
+    connect(bandMap_, &BandMapStrip::labelClicked, this,
+            [this](std::size_t slot) { act([&] { program_.spotDisplay.labelClicked(slot); }); });
+    connect(bandMap_, &BandMapStrip::labelHovered, this,
+            [this](std::size_t slot) { act([&] { program_.spotDisplay.labelHovered(slot); }); });
+    connect(bandMap_, &BandMapStrip::areaClicked, this, [this] { open(ShortcutWindow::Spotting); });
+    connect(bandMap_, &BandMapStrip::areaDoubleClicked, this,
+            [this] { open(ShortcutWindow::SpectrumMap); });
+    layout->addWidget(bandMap_);
+}
+
+void Form1::sizeSpotColumns() {
+    // Each column's share of the window's width, as the columns table gives it.
+    for (std::size_t i = 0; i < kSpotListColumns.size(); ++i) {
+        const int w = width() * kSpotListColumns[i].widthTwips / 9600;
+        txtDX_->setColumnHidden(static_cast<int>(i), w == 0);
+        if (w > 0) {
+            txtDX_->setColumnWidth(static_cast<int>(i), w);
+        }
+    }
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (txtDX_) {
+        sizeSpotColumns();
+    }
+}
+
+void Form1::renderSpots() {
+    const SpotDisplayState& s = program_.spotDisplay.state();
+    txtDX_->setVisible(s.listShown);
+    bandMap_->setVisible(s.bandMapShown);
+    if (s.listShown && program_.spotList.revision() != shownSpotRows_) {
+        shownSpotRows_ = program_.spotList.revision();
+        txtDX_->clear();
+        QList<QTreeWidgetItem*> items;
+        for (const SpotListRow& r : program_.spotList.rows()) {
+            items << new QTreeWidgetItem(QStringList{
+                toQString(r.call), toQString(r.frequency), toQString(r.qth), toQString(r.status),
+                toQString(r.comments), toQString(r.prefix), toQString(r.time), toQString(r.from)});
+        }
+        txtDX_->addTopLevelItems(items);
+        sizeSpotColumns();
+    }
+    if (s.bandMapShown && s.revision != shownBandMap_) {
+        shownBandMap_ = s.revision;
+        bandMap_->update();
+    }
 }
 
 RigControlfrm& Form1::rigWindow() {
@@ -134,8 +293,18 @@ void Form1::open(ShortcutWindow window) {
     case ShortcutWindow::Privileges:
         frmBandPlan::run(this, program_.platform.shipped, program_.platform.dialogs);
         break;
+    case ShortcutWindow::Spotting: {
+        PacketSpotfrm& w = spottingWindow();
+        program_.spotWindow.show();
+        w.render();
+        w.show();
+        w.raise();
+        w.activateWindow();
+        break;
+    }
     case ShortcutWindow::SpectrumMap:
-    case ShortcutWindow::Spotting:
+        showSpectrumMap();
+        break;
     case ShortcutWindow::VoiceKeyer:
         break; // not in this version yet
     }
@@ -186,6 +355,11 @@ void Form1::connectMenu() {
     on("mnuFormSize", [this] { (void)logic_.menuFormSize(); });
     on("mnuRig", [this] { open(ShortcutWindow::Rig); });
     on("mnuPrivileges", [this] { open(ShortcutWindow::Privileges); });
+    on("mnuSpectrum", [this] { open(ShortcutWindow::SpectrumMap); });
+    on("mnuConfigure", [this] {
+        logic_.storePreferences();
+        open(ShortcutWindow::Spotting);
+    });
     on("mnuTaskbar", [this] {
         if (logic_.menuTaskbar()) {
             applyWindowSize();
@@ -299,7 +473,10 @@ void Form1::render() {
         dupeFont.setPointSize(points);
         lblDupe_->setFont(dupeFont);
     }
-    setStyleIfChanged(lblDupe_, s.lblDupeTeal ? backgroundStyle(kStatusTeal) : QString());
+    setStyleIfChanged(lblDupe_, s.lblDupeTeal    ? backgroundStyle(kStatusTeal)
+                                : s.lblDupeWhite ? backgroundStyle(rgb(255, 255, 255))
+                                                 : QString());
+    renderSpots();
 
     showValue(label2_, toQString(s.label2));
     showValue(label25_, toQString(s.label25));
@@ -434,6 +611,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == listView1_ && t == QEvent::FocusOut) {
         act([&] { logic_.listClicked(); });
+    }
+    if (watched == this && t == QEvent::WindowActivate) {
+        program_.spotDisplay.redraw();
+        renderSpots();
     }
     if (watched == label24_ && t == QEvent::MouseButtonRelease) {
         act([&] { return logic_.bandLabelClicked(); });

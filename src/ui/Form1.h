@@ -14,11 +14,16 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeView;
+class QTreeWidget;
+class QVBoxLayout;
 
 namespace qv {
 
 class Announcer;
 class LineEditBinding;
+class BandMapStrip;
+class PacketSpotfrm;
+class SpectrumMapLogic;
 class RigControlfrm;
 class TextFileWindow;
 class MainMenu;
@@ -30,7 +35,8 @@ class ScorePanelWidget;
 class Form1 : public QMainWindow,
               private Form1Windows,
               private ShortcutWindows,
-              private RigWindows {
+              private RigWindows,
+              private SpotWindows {
     Q_OBJECT
 public:
     explicit Form1(Program& program, QWidget* parent = nullptr);
@@ -48,6 +54,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -70,6 +77,14 @@ private:
     void showRigWindowModally() override;
     void showFrequencyTest() override;
     RigControlfrm& rigWindow();
+    // SpotWindows
+    void showSpottingWindowModally() override;
+    void layOutSpotDisplay() override;
+    void refreshBandMap() override;
+    PacketSpotfrm& spottingWindow();
+    void buildSpotStrip(QVBoxLayout* layout);
+    void renderSpots();
+    void sizeSpotColumns();
 
     QWidget* buildTopLine();
     QWidget* buildEntryLine();
@@ -126,6 +141,11 @@ private:
     QPushButton* cmdEdit_ = nullptr;
     QPushButton* cmdDelete_ = nullptr;
     QTreeView* listView1_ = nullptr;
+    // The spot strip: the spot list txtDX or the band map lblDX.
+    QTreeWidget* txtDX_ = nullptr;
+    BandMapStrip* bandMap_ = nullptr;
+    std::size_t shownSpotRows_ = static_cast<std::size_t>(-1);
+    std::size_t shownBandMap_ = static_cast<std::size_t>(-1);
     RecentContactsModel* listModel_ = nullptr;
     ScorePanelWidget* scorePanel_ = nullptr;
 
@@ -135,6 +155,9 @@ private:
     bool sizedWithFrame_ = false;
     std::unique_ptr<RigControlfrm>
         rigWindow_; // made on first use, kept to the end // sized again once the frame was known
+    std::unique_ptr<PacketSpotfrm> spotWindow_; // made on first use, kept to the end
+    SpectrumMapLogic* spectrumMap_ = nullptr;   // while the spectrum map is open
+    void showSpectrumMap();
 };
 
 template <typename F> void Form1::act(F&& f) {

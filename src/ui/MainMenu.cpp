@@ -52,9 +52,8 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     add(options, QStringLiteral("mnuRig"), QStringLiteral("&Rig Interface"));
     QMenu* spotting = options->addMenu(QStringLiteral("&DX Spotting"));
     spotting->setObjectName(QStringLiteral("mnuDXSpotting"));
-    add(spotting, QStringLiteral("mnuConfigure"), QStringLiteral("&Configure"))->setEnabled(false);
-    add(spotting, QStringLiteral("mnuSpectrum"), QStringLiteral("&View Spectrum Map"))
-        ->setEnabled(false);
+    add(spotting, QStringLiteral("mnuConfigure"), QStringLiteral("&Configure"));
+    add(spotting, QStringLiteral("mnuSpectrum"), QStringLiteral("&View Spectrum Map"));
     add(options, QStringLiteral("mnuDefaultCategory"),
         QStringLiteral("Default Received &Category"));
     add(options, QStringLiteral("mnuVoiceNavigation"), QStringLiteral("&Voice Navigation"))

@@ -32,7 +32,10 @@ QGroupBox* frame(const char* caption, QWidget* parent) {
 } // namespace
 
 RigControlfrm::RigControlfrm(RigControlfrmLogic& logic, QWidget* parent)
-    : QDialog(parent), logic_(logic), binding_(*this, logic, [this] { render(); }) {
+    : QDialog(parent), logic_(logic), binding_(*this, logic, [this] { render(); }),
+      options_([this](std::size_t group, int index) {
+          act([&] { logic_.optionClick(static_cast<RigOptionGroup>(group), index); });
+      }) {
     setObjectName(QStringLiteral("RigControlfrm"));
     setWindowTitle(QStringLiteral(" Rig Interface Setup"));
 
@@ -113,17 +116,8 @@ QWidget* RigControlfrm::buildRadioList() {
 }
 
 QRadioButton* RigControlfrm::addOption(QButtonGroup* group, const QString& name,
-                                       const QString& caption, RigOptionGroup which, int index) {
-    auto* button = new QRadioButton(caption, this);
-    button->setObjectName(name);
-    group->addButton(button, index);
-    options_[static_cast<std::size_t>(which)].push_back(button);
-    connect(button, &QRadioButton::clicked, this, [this, which, index] {
-        if (!rendering_) {
-            act([&] { logic_.optionClick(which, index); });
-        }
-    });
-    return button;
+                                       const QString& caption, RigOptionGroup which, int) {
+    return options_.add(group, static_cast<std::size_t>(which), name, caption, this);
 }
 
 QWidget* RigControlfrm::buildOptions() {
@@ -321,19 +315,7 @@ void RigControlfrm::render() {
     if (list1_->currentRow() != s.listIndex) {
         list1_->setCurrentRow(s.listIndex);
     }
-    for (std::size_t g = 0; g < options_.size(); ++g) {
-        const int selected = s.options[g];
-        for (std::size_t i = 0; i < options_[g].size(); ++i) {
-            QRadioButton* b = options_[g][i];
-            const bool on = static_cast<int>(i) == selected;
-            if (b->isChecked() != on) {
-                // A group with nothing selected needs exclusivity lifted to clear.
-                b->group()->setExclusive(false);
-                b->setChecked(on);
-                b->group()->setExclusive(true);
-            }
-        }
-    }
+    options_.show(s.options);
     for (int i = 0; i < 3; ++i) {
         modeBy_[static_cast<std::size_t>(i)]->setChecked(s.modeBy == i + 1);
     }

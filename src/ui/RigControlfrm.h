@@ -2,6 +2,7 @@
 
 #include "app/RigControlfrmLogic.h"
 #include "ui/DialogBinding.h"
+#include "ui/OptionButtons.h"
 
 #include <array>
 #include <vector>
@@ -45,7 +46,7 @@ private:
     RigControlfrmLogic& logic_;
     DialogBinding<RigControlfrmLogic, 7> binding_;
     QListWidget* list1_ = nullptr;
-    std::array<std::vector<QRadioButton*>, 7> options_;
+    OptionButtons<7> options_;
     std::array<QRadioButton*, 3> modeBy_{};
     QCheckBox* chkConvToHex_ = nullptr;
     QCheckBox* chkConvHex_ = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/qt/QtText.h"
 #include "ui/BandPlanChartView.h"
 #include "ui/UiText.h"
+#include "ui/WorkArea.h"
 
 #include <algorithm>
 
@@ -118,7 +119,7 @@ frmBandPlan::frmBandPlan(ShippedFiles& shipped, Dialogs& dialogs, QWidget* paren
     }
     label1_->setText(QStringLiteral("Frequencies Effective: ") + toQString(plan_.effective));
 
-    fillWorkingArea();
+    fillWorkingArea(*this);
     showClass(kExtraClassButton);
 }
 
@@ -128,28 +129,9 @@ void frmBandPlan::showClass(std::size_t button) {
     layOut();
 }
 
-// The whole working area of the screen, title bar included once the window
-// manager has framed the window; until then the style's title bar stands in.
-void frmBandPlan::fillWorkingArea() {
-    const QScreen* shown = screen();
-    if (!shown) {
-        return;
-    }
-    const QRect area = shown->availableGeometry();
-    const QSize framed = frameGeometry().size() - geometry().size();
-    const QSize frame =
-        framed.height() > 0 ? framed : QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    resize(area.size() - frame);
-    move(area.topLeft());
-}
-
 void frmBandPlan::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
-    if (!sizedWithFrame_ && isVisible() && frameGeometry().height() > geometry().height()) {
-        sizedWithFrame_ = true;
-        QMetaObject::invokeMethod(
-            this, [this] { fillWorkingArea(); }, Qt::QueuedConnection);
-    }
+    fillAgainOnceFramed(*this, sizedWithFrame_);
 }
 
 void frmBandPlan::resizeEvent(QResizeEvent* event) {

@@ -37,7 +37,6 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
-    void fillWorkingArea();
     void layOut();
 
     BandPlan plan_; // empty when the file could not be charted

@@ -14,16 +14,6 @@ using C = frmRigTuneControl;
 
 class RigTuneTest : public ::testing::Test, protected test::FakeRig {
 protected:
-    void pollKenwood() {
-        RigConfig& c = rig.config();
-        c.rigType = "Kenwood";
-        c.frequencyQuery = "FA;";
-        c.modeQuery = "MD;";
-        c.settingsText = "4800,N,8,2";
-        c.pollRate = 'S';
-        ASSERT_TRUE(rig.startPolling());
-        link.written.clear();
-    }
     void type(frmRigTuneLogic& tune, C box, std::string_view text) {
         for (const char ch : text) {
             tune.keyPressed(box, static_cast<unsigned char>(ch));
@@ -32,7 +22,7 @@ protected:
 };
 
 TEST_F(RigTuneTest, GoStepsAndBandsTuneTheRadio) {
-    pollKenwood();
+    ASSERT_TRUE(pollKenwood());
     frmRigTuneLogic tune(rig, clock);
     EXPECT_FALSE(tune.state().stepsEnabled) << "nothing to step from yet";
     type(tune, C::txtFreq, "14.0x25");
@@ -58,7 +48,7 @@ TEST_F(RigTuneTest, GoStepsAndBandsTuneTheRadio) {
 }
 
 TEST_F(RigTuneTest, AScanWrapsToItsStartAndAnyKeyStopsIt) {
-    pollKenwood();
+    ASSERT_TRUE(pollKenwood());
     frmRigTuneLogic tune(rig, clock);
     type(tune, C::txtFreq, "14.000");
     tune.keyPressed(C::txtFrom, keys::kBackspace);
@@ -94,7 +84,7 @@ TEST_F(RigTuneTest, WithoutARadioGoSendsNothing) {
 }
 
 TEST_F(RigTuneTest, TheCommandTestWindowSendsAsTypedOrAsHex) {
-    pollKenwood();
+    ASSERT_TRUE(pollKenwood());
     frmFrequencyTestLogic test(rig);
     test.Command1Click();
     EXPECT_EQ(link.written, "FA00028475000;");

@@ -21,6 +21,20 @@ struct FakeRig {
     FakeBeeper beeper;
     MemoryFileStore pegasus;
     RigControl rig{{link, clock, wait, clock, dialogs, beeper, pegasus}};
+
+    // Polls a Kenwood on the scripted port ("2 Sec"); what the opening wrote is
+    // forgotten. False when the port did not open.
+    bool pollKenwood() {
+        RigConfig& c = rig.config();
+        c.rigType = "Kenwood";
+        c.frequencyQuery = "FA;";
+        c.modeQuery = "MD;";
+        c.settingsText = "4800,N,8,2";
+        c.pollRate = 'S';
+        const bool polling = rig.startPolling();
+        link.written.clear();
+        return polling;
+    }
 };
 
 } // namespace qv::test

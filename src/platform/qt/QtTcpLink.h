@@ -27,8 +27,15 @@ private:
     void end(TcpEvent event);
     void onError(QAbstractSocket::SocketError error);
     void onDisconnected();
+    void postPending();
+    bool resetByPeer() const;
+    void releaseWatch();
 
     QTcpSocket socket_;
+    // A second descriptor of the connected socket: it keeps the socket's TCP
+    // state readable after Qt has closed its own, since Qt reports a reset as an
+    // ordinary close. -1 when not connected.
+    int watch_ = -1;
     EventHandler handler_;
     // Events queued for an attempt the owner has closed since are dropped.
     std::uint64_t attempt_ = 0;

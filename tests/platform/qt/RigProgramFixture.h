@@ -1,6 +1,6 @@
 #pragma once
 
-// The whole program with its real serial link, timers and waits, started with a
+// The whole program with its real serial and TCP links, timers and waits, started with a
 // radio named in its preferences: start-up polls it without showing the rig
 // window. The tests then watch the main window's band and frequency.
 
@@ -16,6 +16,7 @@
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtEventWait.h"
 #include "platform/qt/QtSerialLink.h"
+#include "platform/qt/QtTcpLink.h"
 #include "platform/qt/QtTimers.h"
 #include "rig/BandConversion.h"
 #include "rig/RadioTable.h"
@@ -49,11 +50,12 @@ protected:
     FakeClipboard clipboard;
     SerialPortResolver ports{settings, [](const std::string&) { return false; }};
     QtSerialLink link{ports};
+    QtTcpLink telnet;
     QtEventWait wait;
     MemoryFileStore pegasus;
     Program program{{clock, timers, dialogs, beeper, files, shipped, settings, clipboard},
                     {},
-                    {&link, &wait, &pegasus, &ports}};
+                    {&link, &wait, &pegasus, &ports, nullptr, &telnet}};
 
     // The radio named in the preferences, on port 1, polled every 100 ms: start-up
     // tests it without showing the rig window.
