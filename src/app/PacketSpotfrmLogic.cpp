@@ -4,6 +4,7 @@
 #include "base/Numbers.h"
 #include "spots/TelnetErrors.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -17,6 +18,12 @@ constexpr std::uint32_t kTickMs = 333;
 // About two minutes of ticks without a spot.
 constexpr int kRefreshTicks = 360;
 constexpr std::size_t kWrapLength = 70;
+// A burst of TNC text is worked through in slices of this size, for at most this
+// long per tick, so the window stays responsive; what is left waits for the next
+// tick, up to a bound beyond which the oldest text is dropped.
+constexpr std::size_t kTncSlice = 8192;
+constexpr std::uint32_t kTncBudgetMs = 20;
+constexpr std::size_t kTncPendingLimit = 1 << 20;
 
 constexpr const char* kCrLf = "\r\n";
 constexpr const char* kTwoCrLf = "\r\n\r\n";
@@ -557,6 +564,7 @@ void PacketSpotfrmLogic::openTnc() {
         return;
     }
     tncBuffer_.reset();
+    tncPending_.clear();
     timer_->start();
     s_.received.append(std::string("** TNC Serial Port Open **") + kTwoCrLf);
 }
@@ -701,10 +709,7 @@ void PacketSpotfrmLogic::Close() {
 
 void PacketSpotfrmLogic::tick() {
     if (isKind("TNC")) {
-        const std::string input = u_.tnc.isOpen() ? u_.tnc.takeInput() : std::string();
-        if (!input.empty()) {
-            tncBuffer_.receive(input, s_.received, s_.dxOnly, *this);
-        }
+        readTnc();
     } else if (isKind("AGW Packet Engine")) {
         fetchFrame();
     }
@@ -714,6 +719,24 @@ void PacketSpotfrmLogic::tick() {
             windows_->refreshBandMap();
         }
     }
+}
+
+void PacketSpotfrmLogic::readTnc() {
+    if (u_.tnc.isOpen()) {
+        tncPending_ += u_.tnc.takeInput();
+    }
+    if (tncPending_.size() > kTncPendingLimit) {
+        tncPending_.erase(0, tncPending_.size() - kTncPendingLimit);
+    }
+    const std::uint32_t start = u_.clock.milliseconds();
+    std::size_t done = 0;
+    while (done < tncPending_.size() && u_.clock.milliseconds() - start < kTncBudgetMs) {
+        const std::size_t n = std::min(kTncSlice, tncPending_.size() - done);
+        tncBuffer_.receive(std::string_view(tncPending_).substr(done, n), s_.received, s_.dxOnly,
+                           *this);
+        done += n;
+    }
+    tncPending_.erase(0, done);
 }
 
 void PacketSpotfrmLogic::unload() {

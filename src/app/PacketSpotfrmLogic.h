@@ -11,6 +11,7 @@
 #include "core/ContestLog.h"
 #include "core/StationProfile.h"
 #include "platform/Beeper.h"
+#include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/FileStore.h"
 #include "platform/Timer.h"
@@ -106,6 +107,7 @@ public:
         TcpLink& telnet;
         AgwEngine& engine;
         Timers& timers;
+        Clock& clock;     // the time a burst of TNC text may take in one tick
         FileStore& files; // PackSpot.txt
         Dialogs& dialogs;
         Beeper& beeper;
@@ -184,6 +186,7 @@ private:
     void startEngine();
     void engineStarted(bool accepted);
     void fetchFrame();
+    void readTnc();
     void sendText();
     void sendToEngine(const std::string& text);
     void copyChoicesIntoSettings();
@@ -196,6 +199,7 @@ private:
     State s_;
     SpotSettings settings_;
     TncLineAssembler tncBuffer_;
+    std::string tncPending_; // TNC text not yet worked through (a burst)
     std::string connectedStation_;
     std::string programName_ = "Velmark's Quorvane Log 1.5";
     std::unique_ptr<Timer> timer_; // tmrSpot

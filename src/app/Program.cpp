@@ -45,7 +45,7 @@ Program::Program(Platform p, Subsystems s, Devices d)
       spotReceiver({spots, spotList, ui, profile, p.clock, p.beeper}),
       engine(either(d.engineLink, noEngineLink_), p.settings, p.timers),
       spotWindow({either(d.spotLink, noSpotLink_), either(d.telnet, noTelnet_), engine, p.timers,
-                  p.files, p.dialogs, p.beeper, profile, log, spotReceiver}) {
+                  p.clock, p.files, p.dialogs, p.beeper, profile, log, spotReceiver}) {
     shortcuts.attach(s.shortcuts);
     spotReceiver.setChangedHandler([this] { spotDisplay.spotsChanged(); });
 }

@@ -29,9 +29,17 @@ void SpotDisplay::redraw() {
     if (!s_.bandMapShown) {
         return;
     }
-    s_.layout =
-        layoutBandMap(u_.store, u_.op.currentBand, u_.clock.localNow(), u_.profile.utcOffsetHours);
+    stale_ = true;
     ++s_.revision;
+}
+
+const SpotDisplayState& SpotDisplay::state() const {
+    if (stale_) {
+        stale_ = false;
+        s_.layout = layoutBandMap(u_.store, u_.op.currentBand, u_.clock.localNow(),
+                                  u_.profile.utcOffsetHours);
+    }
+    return s_;
 }
 
 void SpotDisplay::spotsChanged() {
@@ -42,7 +50,7 @@ void SpotDisplay::spotsChanged() {
 }
 
 const SpotLabel* SpotDisplay::labelOf(std::size_t slot) const {
-    for (const SpotLabel& label : s_.layout.labels) {
+    for (const SpotLabel& label : state().layout.labels) {
         if (label.slot == slot) {
             return &label;
         }

@@ -48,7 +48,9 @@ public:
         pickCall_ = std::move(pick);
     }
 
-    const SpotDisplayState& state() const { return s_; }
+    // The band map is laid out when it is next looked at, so a burst of spots
+    // costs one layout, not one per spot.
+    const SpotDisplayState& state() const;
 
     // "&Done" in the spotting window: the strip appears, switches between list
     // and band map, or goes away when the kind is "None".
@@ -75,7 +77,8 @@ private:
     const SpotLabel* labelOf(std::size_t slot) const;
 
     Uses u_;
-    SpotDisplayState s_;
+    mutable SpotDisplayState s_;
+    mutable bool stale_ = false;
     std::function<void(const std::string&, bool)> pickCall_;
     std::function<void()> changed_;
 };

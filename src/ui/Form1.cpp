@@ -101,13 +101,24 @@ Form1::Form1(Program& program, QWidget* parent)
             fields_[indexOf(EntryField::Spc)]->setFocus(Qt::TabFocusReason);
         }
     });
+    // Spots are shown once per turn of the event loop, however many arrived.
     program_.spotDisplay.setChangedHandler([this] {
-        if (spectrumMap_) {
-            spectrumMap_->redrawSpots();
+        if (spotsQueued_) {
+            return;
         }
-        if (!ending_) {
-            render();
-        }
+        spotsQueued_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                spotsQueued_ = false;
+                if (spectrumMap_) {
+                    spectrumMap_->redrawSpots();
+                }
+                if (!ending_) {
+                    render();
+                }
+            },
+            Qt::QueuedConnection);
     });
     // A timer of the logic changed what the window shows.
     logic_.setChangedHandler([this](Outcome outcome) {

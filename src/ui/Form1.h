@@ -157,6 +157,7 @@ private:
         rigWindow_; // made on first use, kept to the end // sized again once the frame was known
     std::unique_ptr<PacketSpotfrm> spotWindow_; // made on first use, kept to the end
     SpectrumMapLogic* spectrumMap_ = nullptr;   // while the spectrum map is open
+    bool spotsQueued_ = false;                  // new spots wait to be shown
     void showSpectrumMap();
 };
 

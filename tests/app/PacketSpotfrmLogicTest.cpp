@@ -53,7 +53,7 @@ protected:
     Heard heard;
     Windows windows;
     PacketSpotfrmLogic spot{
-        {tnc, telnet, engine, clock, files, dialogs, beeper, profile, log, heard}};
+        {tnc, telnet, engine, clock, clock, files, dialogs, beeper, profile, log, heard}};
 
     void SetUp() override { spot.setWindows(&windows); }
 
@@ -120,7 +120,7 @@ TEST_F(PacketSpotTest, TelnetErrorsAndTheClustersGoodbyeCloseTheSource) {
         saved("Telnet", "dxc.example.org", "7300");
         test::FakeTcpLink cluster;
         PacketSpotfrmLogic fresh{
-            {tnc, cluster, engine, clock, files, dialogs, beeper, profile, log, heard}};
+            {tnc, cluster, engine, clock, clock, files, dialogs, beeper, profile, log, heard}};
         fresh.show();
         beeper.beeps = 0;
         cluster.fail(c.error, "system text");

@@ -8,6 +8,8 @@
 #include "fakes/FakeBeeper.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDialogs.h"
+#include "fakes/FakeEventWait.h"
+#include "fakes/FakeSerialLink.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
 #include "platform/posix/PosixFileStore.h"
@@ -50,7 +52,11 @@ struct Form1Harness {
     FakeDialogs dialogs;
     FakeSettingsStore settings;
     QtClipboard clipboard;
-    Program program{{clock, clock, dialogs, beeper, files, shipped, settings, clipboard}};
+    FakeSerialLink rigLink; // the radio, scripted
+    FakeEventWait wait{clock};
+    Program program{{clock, clock, dialogs, beeper, files, shipped, settings, clipboard},
+                    {},
+                    {&rigLink, &wait}};
     StationProfile& profile = program.profile;
     Preferences& prefs = program.prefs;
     OperatingState& op = program.op;
