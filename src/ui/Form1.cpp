@@ -212,7 +212,10 @@ void Form1::buildSpotStrip(QVBoxLayout* layout) {
     }
     txtDX_->setHeaderLabels(headings);
     txtDX_->setFocusPolicy(Qt::ClickFocus);
-    txtDX_->setMinimumHeight(txtDX_->fontMetrics().height() * 5);
+    // A strip of the latest few spots under the panels, as tall as the band map
+    // strip would be: the recent contacts keep the room they had.
+    txtDX_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    txtDX_->setFixedHeight(txtDX_->fontMetrics().height() * 6);
     txtDX_->hide();
     connect(txtDX_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         const int row = txtDX_->indexOfTopLevelItem(item);
