@@ -5,12 +5,6 @@
 // accepted the call, and the spot must come out of AGWGetData and reach the
 // spot store.
 
-// clang-format off
-// Before any Qt header: the store has a member named slots, which Qt's keyword
-// macro of that name would erase.
-#include "spots/SpotStore.h"
-// clang-format on
-
 #include "ChildProcess.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/TempDir.h"
@@ -18,6 +12,7 @@
 #include "platform/qt/QtTimers.h"
 #include "spots/AgwEngine.h"
 #include "spots/SpotIntake.h"
+#include "spots/SpotStore.h"
 
 #include <cerrno>
 #include <fcntl.h>
