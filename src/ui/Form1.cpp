@@ -211,7 +211,8 @@ void Form1::buildSpotStrip(QVBoxLayout* layout) {
         headings << QString::fromLatin1(c.heading);
     }
     txtDX_->setHeaderLabels(headings);
-    txtDX_->setFocusPolicy(Qt::ClickFocus);
+    // In the tab chain when shown: Enter on a spot takes it, as a click does.
+    txtDX_->setFocusPolicy(Qt::StrongFocus);
     // A strip of the latest few spots under the panels, as tall as the band map
     // strip would be: the recent contacts keep the room they had.
     txtDX_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -625,6 +626,15 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == listView1_ && t == QEvent::FocusOut) {
         act([&] { logic_.listClicked(); });
+    }
+    if (watched == txtDX_ && t == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (const int row = txtDX_->indexOfTopLevelItem(txtDX_->currentItem()); row >= 0) {
+                act([&] { program_.spotDisplay.listClicked(static_cast<std::size_t>(row)); });
+            }
+            return true;
+        }
     }
     if (watched == this && t == QEvent::WindowActivate) {
         program_.spotDisplay.redraw();

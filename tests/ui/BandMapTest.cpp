@@ -6,6 +6,7 @@
 #include "ui/BandMapStrip.h"
 
 #include <QTest>
+#include <QTreeWidget>
 
 namespace qv {
 namespace {
@@ -51,6 +52,31 @@ TEST(BandMap, ARightClickOnASpotTunesTheRadioAndFillsTheCall) {
     QApplication::processEvents();
     EXPECT_TRUE(strip->labelRect(49).isEmpty());
     EXPECT_FALSE(strip->labelRect(48).isEmpty());
+}
+
+} // namespace
+} // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(BandMap, TheSpotListTakesASpotWithEnter) {
+    Form1Harness h;
+    ASSERT_TRUE(h.start());
+    h.program.spotDisplay.layOut("Telnet", true);
+    h.program.spotReceiver.addSpot("14025.0", "JA1ABC", kLine);
+    h.program.spotReceiver.addSpot("14195.0", "DL1XYZ", kLine);
+    QApplication::processEvents();
+
+    auto* list = h.form->findChild<QTreeWidget*>("txtDX");
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    list->setFocus(Qt::TabFocusReason);
+    list->setCurrentItem(list->topLevelItem(1)); // the older spot, JA1ABC
+    h.enter();
+    EXPECT_EQ(h.field("txtCall")->text(), QStringLiteral("JA1ABC"));
+    EXPECT_EQ(QApplication::focusWidget(), h.field("txtCall"));
 }
 
 } // namespace
