@@ -98,10 +98,6 @@ public:
     using Control = PacketSpotfrmControl;
     using State = PacketSpotfrmState;
 
-    static constexpr const char* kEngineDownload = "https://www.sv2agw.com/downloads";
-    static constexpr const char* kEngineProtocol =
-        "https://www.on7lds.net/42/sites/default/files/AGWPEAPI.HTM";
-
     struct Uses {
         SerialLink& tnc;
         TcpLink& telnet;
