@@ -6,7 +6,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-private-dev qt6-serialport-dev qt6-multimedia-dev qt6-qpa-plugins
+  qt6-base-dev qt6-base-private-dev qt6-serialport-dev qt6-multimedia-dev qt6-speech-dev
+  # Speech for the voice keyer: the flite engine needs no daemon, and Debian's
+  # qt6-speech-dev needs qt6-declarative-dev's CMake files without depending on it.
+  qt6-speech-flite-plugin qt6-declarative-dev
+  qt6-qpa-plugins
   libgl-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format

@@ -1,9 +1,12 @@
 // The composition root: creates the platform adapters once, builds the program
 // over them and hands it to the main window.
 
+#include "app/BlindFrmLogic.h"
+#include "app/PhoneFrmLogic.h"
 #include "app/Program.h"
 #include "platform/ShippedFiles.h"
 #include "platform/posix/PosixFileStore.h"
+#include "platform/posix/PpdevParallelPort.h"
 #include "platform/posix/SystemDevices.h"
 #include "platform/posix/WorkingDirectoryLock.h"
 #include "platform/qt/QtBeeper.h"
@@ -15,8 +18,13 @@
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/QtTcpLink.h"
 #include "platform/qt/QtTerminationWatch.h"
+#include "platform/qt/QtTextSpeaker.h"
 #include "platform/qt/QtTimers.h"
+#include "platform/qt/QtWavePlayer.h"
 #include "ui/Form1.h"
+#include "voice/KeyingPortRule.h"
+#include "voice/Navigator.h"
+#include "voice/PhoneKeyer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,9 +77,35 @@ int main(int argc, char* argv[]) {
     qv::QtTcpLink telnet;
     qv::QtTcpLink engineLink;
 
-    qv::Program program({clock, timers, dialogs, beeper, files, shipped, settings, clipboard}, {},
+    // Voice navigation: the spoken words, on a player of their own.
+    qv::QtWavePlayer navigationPlayer;
+    qv::Navigator navigator({navigationPlayer, wait, files, {&besideProgram, &installedData}});
+
+    // The voice keyer: its own player, push-to-talk port, the parallel port and
+    // speech for messages typed instead of recorded.
+    qv::QtWavePlayer keyerPlayer;
+    qv::QtSerialLink pttLink(ports);
+    const qv::ParallelPortResolver parallelPorts(settings, [] { return qv::listParallelPorts(); });
+    qv::PpdevParallelPort parallelPort(parallelPorts);
+    qv::QtTextSpeaker speaker;
+    qv::NoKeyingPortRule portRule;
+    qv::PhoneKeyer voiceKeyer(
+        {keyerPlayer, pttLink, parallelPort, timers, dialogs, beeper, portRule, &speaker});
+    qv::PhoneFrmLogic phoneWindow({voiceKeyer, files, dialogs, beeper});
+    phoneWindow.startUp();
+
+    qv::Subsystems subsystems;
+    subsystems.voice = &navigator;
+    subsystems.voiceKeyer = &voiceKeyer;
+    qv::Program program({clock, timers, dialogs, beeper, files, shipped, settings, clipboard},
+                        subsystems,
                         {&rigLink, &wait, &pegasus, &ports, &spotLink, &telnet, &engineLink});
+    navigator.follow(program.prefs);
+    qv::BlindFrmLogic blindWindow({navigator, program.prefs, files});
+    program.blindWindow = &blindWindow;
+    program.phoneWindow = &phoneWindow;
     qv::Form1 form1(program);
+    blindWindow.setSavePreferences([&] { program.form1.storePreferences(); });
     dialogs.setParent(&form1);
     if (!form1.start()) {
         return 1;

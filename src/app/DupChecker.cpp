@@ -41,7 +41,11 @@ bool DupChecker::DupCheck() {
             clearPartialList(ui);
             u_.beeper.beep();
             // Spoken before the line empties, so the operator hears which call it was.
+            // The word may be waited for while events run: no input reaches the
+            // entry line meanwhile.
+            ui.inputBlocked = true;
             u_.voice.BlindKeyPhone("Dupe");
+            ui.inputBlocked = false;
             u_.hold.found();
             focusOn(ui, EntryField::Call);
             clearEntryFields(ui);

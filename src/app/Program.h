@@ -6,8 +6,10 @@
 // fakes in the tests and benchmarks), and so are the subsystems the main window
 // reaches; a subsystem not handed in gets its stand-in.
 
+#include "app/BlindFrmLogic.h"
 #include "app/Form1Logic.h"
 #include "app/PacketSpotfrmLogic.h"
+#include "app/PhoneFrmLogic.h"
 #include "app/RigControlfrmLogic.h"
 #include "app/ShortcutWindows.h"
 #include "app/SpotDisplay.h"
@@ -130,6 +132,10 @@ public:
 
     Form1WindowsSlot windows;
     Form1Logic form1;
+
+    // The windows of subsystems the composition root made, when it made them.
+    BlindFrmLogic* blindWindow = nullptr; // "&Voice Navigation"
+    PhoneFrmLogic* phoneWindow = nullptr; // "&Voice Setup" and Ctrl+P
 
     SpotReceiver spotReceiver;
     AgwEngine engine;

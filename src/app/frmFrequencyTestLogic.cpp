@@ -1,5 +1,6 @@
 #include "app/frmFrequencyTestLogic.h"
 
+#include "base/Cp1252.h"
 #include "base/Numbers.h"
 #include "rig/HexText.h"
 
@@ -7,16 +8,6 @@ namespace qv {
 namespace {
 
 using C = frmFrequencyTestControl;
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 } // namespace
 
@@ -38,7 +29,7 @@ void frmFrequencyTestLogic::edited(Control c) {
 }
 
 void frmFrequencyTestLogic::Command1Click() {
-    const std::string_view command = trimmed(s_[C::Text1].text);
+    const std::string_view command = trimSpaces(s_[C::Text1].text);
     rig_.sendRaw(s_.Check1 ? HexTextToBytes(command) : std::string(command));
 }
 

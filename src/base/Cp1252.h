@@ -71,5 +71,7 @@ std::string foldToAscii(std::string_view text);
 
 // Leading and trailing blanks (spaces and tabs) removed.
 std::string_view trimBlanks(std::string_view text);
+// Spaces alone removed from both ends (tabs kept), as a text box's value is trimmed.
+std::string_view trimSpaces(std::string_view text);
 
 } // namespace qv

@@ -1,5 +1,6 @@
 #include "rig/RigCommands.h"
 
+#include "base/Cp1252.h"
 #include "base/Numbers.h"
 #include "rig/HexText.h"
 #include "rig/RadioTable.h"
@@ -77,14 +78,6 @@ std::string pairsReversed(std::string_view digits) {
         pairs += digits.substr(end - 2, 2);
     }
     return pairs;
-}
-
-std::string_view trimSpaces(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 bool isStatusBlockYaesu(std::string_view rigType) {

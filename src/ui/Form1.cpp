@@ -4,10 +4,12 @@
 #include "platform/qt/QtText.h"
 #include "ui/Accessible.h"
 #include "ui/BandMapStrip.h"
+#include "ui/BlindFrm.h"
 #include "ui/Form2.h"
 #include "ui/LineEditBinding.h"
 #include "ui/MainMenu.h"
 #include "ui/PacketSpotfrm.h"
+#include "ui/PhoneFrm.h"
 #include "ui/RecentContactsModel.h"
 #include "ui/RigControlfrm.h"
 #include "ui/ScorePanelWidget.h"
@@ -86,6 +88,9 @@ Form1::Form1(Program& program, QWidget* parent)
     program_.shortcuts.attach(this);
     program_.rigWindow.setWindows(this);
     program_.spotWindow.setWindows(this);
+    if (program_.phoneWindow) {
+        program_.phoneWindow->setWindows(this);
+    }
     program_.spotWindow.setSavePreferences([this] { logic_.storePreferences(); });
     program_.spotWindow.setProgramName(windowTitle().toStdString());
     // A spot's call goes into the call field as if typed: the focus enters the
@@ -152,7 +157,28 @@ Form1::~Form1() {
     program_.spotWindow.setWindows(nullptr);
     program_.spotWindow.setSavePreferences(nullptr);
     spotWindow_.reset();
+    blindWindow_.reset();
+    if (program_.phoneWindow) {
+        program_.phoneWindow->setWindows(nullptr);
+    }
+    phoneWindow_.reset();
     rigWindow_.reset();
+}
+
+PhoneFrm* Form1::phoneFrm() {
+    if (!program_.phoneWindow) {
+        return nullptr;
+    }
+    if (!phoneWindow_) {
+        phoneWindow_ = std::make_unique<PhoneFrm>(*program_.phoneWindow, this);
+    }
+    return phoneWindow_.get();
+}
+
+void Form1::showPhoneFrmModally() {
+    if (PhoneFrm* w = phoneFrm()) {
+        w->showModal();
+    }
 }
 
 PacketSpotfrm& Form1::spottingWindow() {
@@ -321,7 +347,10 @@ void Form1::open(ShortcutWindow window) {
         showSpectrumMap();
         break;
     case ShortcutWindow::VoiceKeyer:
-        break; // not in this version yet
+        if (PhoneFrm* w = phoneFrm()) {
+            w->showModeless();
+        }
+        break;
     }
 }
 
@@ -371,6 +400,22 @@ void Form1::connectMenu() {
     on("mnuRig", [this] { open(ShortcutWindow::Rig); });
     on("mnuPrivileges", [this] { open(ShortcutWindow::Privileges); });
     on("mnuSpectrum", [this] { open(ShortcutWindow::SpectrumMap); });
+    menu_->action(QStringLiteral("mnuVoiceSetup"))->setEnabled(program_.phoneWindow != nullptr);
+    on("mnuVoiceSetup", [this] {
+        logic_.storePreferences();
+        showPhoneFrmModally();
+    });
+    menu_->action(QStringLiteral("mnuVoiceNavigation"))
+        ->setEnabled(program_.blindWindow != nullptr);
+    on("mnuVoiceNavigation", [this] {
+        if (!program_.blindWindow) {
+            return;
+        }
+        if (!blindWindow_) {
+            blindWindow_ = std::make_unique<BlindFrm>(*program_.blindWindow, this);
+        }
+        blindWindow_->showWindow();
+    });
     on("mnuConfigure", [this] {
         logic_.storePreferences();
         open(ShortcutWindow::Spotting);

@@ -22,6 +22,8 @@ namespace qv {
 class Announcer;
 class LineEditBinding;
 class BandMapStrip;
+class BlindFrm;
+class PhoneFrm;
 class PacketSpotfrm;
 class SpectrumMapLogic;
 class RigControlfrm;
@@ -36,7 +38,8 @@ class Form1 : public QMainWindow,
               private Form1Windows,
               private ShortcutWindows,
               private RigWindows,
-              private SpotWindows {
+              private SpotWindows,
+              private PhoneFrmWindows {
     Q_OBJECT
 public:
     explicit Form1(Program& program, QWidget* parent = nullptr);
@@ -156,8 +159,13 @@ private:
     std::unique_ptr<RigControlfrm>
         rigWindow_; // made on first use, kept to the end // sized again once the frame was known
     std::unique_ptr<PacketSpotfrm> spotWindow_; // made on first use, kept to the end
-    SpectrumMapLogic* spectrumMap_ = nullptr;   // while the spectrum map is open
-    bool spotsQueued_ = false;                  // new spots wait to be shown
+    std::unique_ptr<BlindFrm> blindWindow_;     // made on first use, kept to the end
+    std::unique_ptr<PhoneFrm> phoneWindow_;     // made on first use, kept to the end
+    PhoneFrm* phoneFrm();
+    // PhoneFrmWindows
+    void showPhoneFrmModally() override;
+    SpectrumMapLogic* spectrumMap_ = nullptr; // while the spectrum map is open
+    bool spotsQueued_ = false;                // new spots wait to be shown
     void showSpectrumMap();
 };
 
