@@ -11,8 +11,7 @@ constexpr int kStartGuardMs = 3000;
 
 } // namespace
 
-QtTextSpeaker::QtTextSpeaker(QObject* parent)
-    : QObject(parent), speech_(std::make_unique<QTextToSpeech>()) {
+QtTextSpeaker::QtTextSpeaker(QObject* parent) : QObject(parent) {
     startGuard_.setSingleShot(true);
     startGuard_.setInterval(kStartGuardMs);
     connect(&startGuard_, &QTimer::timeout, this, [this] {
@@ -20,37 +19,42 @@ QtTextSpeaker::QtTextSpeaker(QObject* parent)
             speaking_ = false;
         }
     });
-    connect(speech_.get(), &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State s) {
-        if (s == QTextToSpeech::Speaking) {
-            started_ = true;
-            startGuard_.stop();
-        } else if (s == QTextToSpeech::Error || (s == QTextToSpeech::Ready && started_)) {
-            speaking_ = false;
-            started_ = false;
-            startGuard_.stop();
-        }
-    });
+}
+
+QTextToSpeech* QtTextSpeaker::engine() {
+    if (!speech_) {
+        speech_ = std::make_unique<QTextToSpeech>();
+        connect(speech_.get(), &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State s) {
+            if (s == QTextToSpeech::Speaking) {
+                started_ = true;
+                startGuard_.stop();
+            } else if (s == QTextToSpeech::Error || (s == QTextToSpeech::Ready && started_)) {
+                speaking_ = false;
+                started_ = false;
+                startGuard_.stop();
+            }
+        });
+    }
+    return speech_.get();
 }
 
 QtTextSpeaker::~QtTextSpeaker() = default;
 
-bool QtTextSpeaker::available() const {
-    return speech_->state() != QTextToSpeech::Error;
-}
-
 void QtTextSpeaker::say(const std::string& text) {
     stop();
-    if (!available()) {
+    QTextToSpeech* speech = engine();
+    // No engine could be loaded: the message ends at once.
+    if (speech->state() == QTextToSpeech::Error) {
         return;
     }
     speaking_ = true;
     started_ = false;
     startGuard_.start();
-    speech_->say(toQString(text));
+    speech->say(toQString(text));
 }
 
 void QtTextSpeaker::stop() {
-    if (speaking_) {
+    if (speaking_ && speech_) {
         speech_->stop();
     }
     speaking_ = false;

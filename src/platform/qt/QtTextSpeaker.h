@@ -25,10 +25,11 @@ public:
     void stop() override;
     bool speaking() const override { return speaking_; }
 
-    // False when no speech engine could be loaded: say() then ends at once.
-    bool available() const;
-
 private:
+    // The engine, loaded the first time something is to be spoken: start-up does
+    // not wait for it. Null when none could be made.
+    QTextToSpeech* engine();
+
     std::unique_ptr<QTextToSpeech> speech_;
     QTimer startGuard_;
     bool speaking_ = false;
