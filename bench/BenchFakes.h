@@ -4,12 +4,15 @@
 // benchmark measures the logic alone.
 
 #include "platform/Beeper.h"
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Timer.h"
 
+#include <chrono>
 #include <memory>
+#include <string>
 
 namespace qv::bench {
 
@@ -77,6 +80,36 @@ public:
 class NoBeep : public Beeper {
 public:
     void beep() override {}
+};
+
+class NoClipboard : public Clipboard {
+public:
+    void clear() override {}
+    void setText(const std::string&) override {}
+};
+
+// The sample contest's dates, with a real millisecond counter for the waits of
+// a benchmark that runs real timers.
+class RunningClock : public StillClock {
+public:
+    std::uint32_t milliseconds() override {
+        return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                              std::chrono::steady_clock::now() - start_)
+                                              .count());
+    }
+
+private:
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+// Serial port 1 is the device a benchmark names (a pseudo-terminal).
+class PortOneSettings : public NoSettings {
+public:
+    std::string device;
+    std::string get(const std::string&, const std::string&, const std::string& key,
+                    const std::string& defaultValue) override {
+        return key == "CommPort1" ? device : defaultValue;
+    }
 };
 
 } // namespace qv::bench

@@ -19,12 +19,6 @@ namespace {
 
 const DateTime kEnd = *DateTime::fromFields(2007, 1, 14, 18, 0, 0);
 
-class NoClipboard : public Clipboard {
-public:
-    void clear() override {}
-    void setText(const std::string&) override {}
-};
-
 struct Station {
     std::string dir;
     PosixFileStore files;
@@ -35,7 +29,7 @@ struct Station {
     bench::NoBeep beeper;
     bench::SilentDialogs dialogs;
     bench::NoSettings settings;
-    NoClipboard clipboard;
+    bench::NoClipboard clipboard;
     Program program{{clock, timers, dialogs, beeper, files, shipped, settings, clipboard}};
     Form1State& ui = program.ui;
     Form1Logic& main = program.form1;

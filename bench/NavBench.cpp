@@ -25,12 +25,6 @@ using Steady = std::chrono::steady_clock;
 
 const DateTime kEnd = *DateTime::fromFields(2007, 1, 14, 18, 0, 0);
 
-class NoClipboard : public Clipboard {
-public:
-    void clear() override {}
-    void setText(const std::string&) override {}
-};
-
 // Notes the moment it is told to play; the word never ends.
 class TimingPlayer : public WavePlayer {
 public:
@@ -55,7 +49,7 @@ struct Station {
     bench::NoBeep beeper;
     bench::SilentDialogs dialogs;
     bench::NoSettings settings;
-    NoClipboard clipboard;
+    bench::NoClipboard clipboard;
     NoEventWait wait;
     TimingPlayer player;
     Navigator navigator{{player, wait, files, {&data}}};

@@ -10,7 +10,6 @@
 #include "RadioSimulator.h"
 #include "app/Program.h"
 #include "platform/posix/PosixFileStore.h"
-#include "platform/qt/QtClock.h"
 #include "platform/qt/QtEventWait.h"
 #include "platform/qt/QtSerialLink.h"
 #include "platform/qt/QtTimers.h"
@@ -29,29 +28,6 @@
 namespace qv {
 namespace {
 
-class NoClipboard : public Clipboard {
-public:
-    void clear() override {}
-    void setText(const std::string&) override {}
-};
-
-// The sample contest's dates, with the real millisecond counter the waits use.
-class BenchClock : public bench::StillClock {
-public:
-    QtClock real;
-    std::uint32_t milliseconds() override { return real.milliseconds(); }
-};
-
-// Port 1 is the simulator's pseudo-terminal.
-class PortSettings : public bench::NoSettings {
-public:
-    std::string device;
-    std::string get(const std::string&, const std::string&, const std::string& key,
-                    const std::string& defaultValue) override {
-        return key == "CommPort1" ? device : defaultValue;
-    }
-};
-
 // A station with rig control on the given link (the real one, or one a
 // benchmark feeds itself).
 struct Station {
@@ -59,12 +35,12 @@ struct Station {
     PosixFileStore files{dir, false};
     PosixFileStore data{QV_DATA_DIR};
     ShippedFiles shipped{files, {&data}};
-    BenchClock clock;
+    bench::RunningClock clock;
     QtTimers timers;
     bench::NoBeep beeper;
     bench::SilentDialogs dialogs;
-    PortSettings settings;
-    NoClipboard clipboard;
+    bench::PortOneSettings settings;
+    bench::NoClipboard clipboard;
     SerialPortResolver ports{settings, [](const std::string&) { return false; }};
     QtEventWait wait;
     SerialLink& link;
@@ -110,7 +86,7 @@ template <typename Done> bool runUntil(Done done, qint64 deadlineMs) {
 void BM_DialToMainWindow(benchmark::State& st) {
     test::RadioSimulator radio("Kenwood", 14'000'000, test::RadioSimulator::Mode::CW);
     radio.paceAt(4800, 11);
-    PortSettings settings;
+    bench::PortOneSettings settings;
     settings.device = radio.devicePath();
     SerialPortResolver ports{settings, [](const std::string&) { return false; }};
     QtSerialLink link{ports};

@@ -8,7 +8,6 @@
 #include "BenchFakes.h"
 #include "app/Program.h"
 #include "platform/posix/PosixFileStore.h"
-#include "platform/qt/QtClock.h"
 #include "platform/qt/QtEventWait.h"
 #include "platform/qt/QtSerialLink.h"
 #include "platform/qt/QtTcpLink.h"
@@ -35,28 +34,6 @@ namespace qv {
 namespace {
 
 constexpr int kLines = 5000;
-
-class NoClipboard : public Clipboard {
-public:
-    void clear() override {}
-    void setText(const std::string&) override {}
-};
-
-class BenchClock : public bench::StillClock {
-public:
-    QtClock real;
-    std::uint32_t milliseconds() override { return real.milliseconds(); }
-};
-
-// Port 1 is the TNC's pseudo-terminal.
-class PortSettings : public bench::NoSettings {
-public:
-    std::string device;
-    std::string get(const std::string&, const std::string&, const std::string& key,
-                    const std::string& defaultValue) override {
-        return key == "CommPort1" ? device : defaultValue;
-    }
-};
 
 // Peak resident memory of this process so far, in kB.
 long peakKb() {
@@ -87,12 +64,12 @@ struct Station {
     PosixFileStore files;
     PosixFileStore data{QV_DATA_DIR};
     ShippedFiles shipped{files, {&data}};
-    BenchClock clock;
+    bench::RunningClock clock;
     QtTimers timers;
     bench::NoBeep beeper;
     bench::SilentDialogs dialogs;
-    PortSettings settings;
-    NoClipboard clipboard;
+    bench::PortOneSettings settings;
+    bench::NoClipboard clipboard;
     SerialPortResolver ports{settings, [](const std::string&) { return false; }};
     QtSerialLink tnc{ports};
     QtTcpLink telnet;

@@ -91,6 +91,27 @@ std::optional<Mode> fromKenwoodDigit(char d) {
     }
 }
 
+// The mode a command's code sets, by each family's table; nothing for a code
+// the radio does not know.
+struct ModeCode {
+    unsigned char code;
+    Mode mode;
+};
+template <std::size_t N> std::optional<Mode> modeOf(char code, const ModeCode (&table)[N]) {
+    for (const ModeCode& c : table) {
+        if (c.code == static_cast<unsigned char>(code)) {
+            return c.mode;
+        }
+    }
+    return std::nullopt;
+}
+constexpr ModeCode kIcomModes[] = {{0x00, Mode::LSB}, {0x01, Mode::USB}, {0x02, Mode::AM},
+                                   {0x03, Mode::CW},  {0x07, Mode::CW},  {0x05, Mode::FM}};
+constexpr ModeCode kYaesuModes[] = {{0x00, Mode::LSB}, {0x01, Mode::USB}, {0x02, Mode::CW},
+                                    {0x03, Mode::CW},  {0x04, Mode::AM},  {0x08, Mode::FM}};
+constexpr ModeCode kStatusYaesuModes[] = {{0x00, Mode::LSB}, {0x01, Mode::USB}, {0x02, Mode::CW},
+                                          {0x03, Mode::CW},  {0x04, Mode::AM},  {0x06, Mode::FM}};
+
 } // namespace
 
 RadioSimulator::RadioSimulator(std::string rigType, std::uint64_t hz, Mode mode)
@@ -280,25 +301,8 @@ void RadioSimulator::answerIcom(const std::string& frame) {
         break;
     case 0x06:
         if (!data.empty()) {
-            switch (data[0]) {
-            case 0x00:
-                mode_ = Mode::LSB;
-                break;
-            case 0x01:
-                mode_ = Mode::USB;
-                break;
-            case 0x02:
-                mode_ = Mode::AM;
-                break;
-            case 0x03:
-            case 0x07:
-                mode_ = Mode::CW;
-                break;
-            case 0x05:
-                mode_ = Mode::FM;
-                break;
-            default:
-                break;
+            if (const auto m = modeOf(data[0], kIcomModes)) {
+                mode_ = *m;
             }
         }
         send(head + "\xFB\xFD");
@@ -319,25 +323,8 @@ void RadioSimulator::answerYaesu(const std::string& b) {
         } else if (op == 0x01) {
             hz_ = fromBcd(b.substr(0, 4)) * 10;
         } else if (op == 0x07) {
-            switch (b[0]) {
-            case 0x00:
-                mode_ = Mode::LSB;
-                break;
-            case 0x01:
-                mode_ = Mode::USB;
-                break;
-            case 0x02:
-            case 0x03:
-                mode_ = Mode::CW;
-                break;
-            case 0x04:
-                mode_ = Mode::AM;
-                break;
-            case 0x08:
-                mode_ = Mode::FM;
-                break;
-            default:
-                break;
+            if (const auto m = modeOf(b[0], kYaesuModes)) {
+                mode_ = *m;
             }
         }
         return;
@@ -345,25 +332,8 @@ void RadioSimulator::answerYaesu(const std::string& b) {
     if (op == 0x0A) {
         hz_ = fromBcd(reversed(b.substr(0, 4))) * 10;
     } else if (op == 0x0C) {
-        switch (b[3]) {
-        case 0x00:
-            mode_ = Mode::LSB;
-            break;
-        case 0x01:
-            mode_ = Mode::USB;
-            break;
-        case 0x02:
-        case 0x03:
-            mode_ = Mode::CW;
-            break;
-        case 0x04:
-            mode_ = Mode::AM;
-            break;
-        case 0x06:
-            mode_ = Mode::FM;
-            break;
-        default:
-            break;
+        if (const auto m = modeOf(b[3], kStatusYaesuModes)) {
+            mode_ = *m;
         }
     } else if (op == 0x10 && rigType_ == "Yaesu 757 GX II") {
         // Status block: bytes 6-9 the frequency in BCD 10 Hz units, least
