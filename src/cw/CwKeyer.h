@@ -23,6 +23,8 @@ public:
     // The speed after the change, in words per minute.
     virtual int UpDown1_UpClick() = 0;
     virtual int UpDown1_DownClick() = 0;
+    // The speed in force (Text11), in words per minute.
+    virtual int speedWpm() const = 0;
     virtual void FKeyCW(int keyCode) = 0;
 };
 
@@ -42,6 +44,7 @@ public:
     void setKeyboardMode(bool) override {}
     int UpDown1_UpClick() override { return 0; }
     int UpDown1_DownClick() override { return 0; }
+    int speedWpm() const override { return 0; }
     void FKeyCW(int) override {}
 };
 

@@ -46,6 +46,7 @@ struct Cw : CwKeyer {
     void setKeyboardMode(bool on) override { r.keyboard = on; }
     int UpDown1_UpClick() override { return ++r.wpm; }
     int UpDown1_DownClick() override { return --r.wpm; }
+    int speedWpm() const override { return r.wpm; }
     void FKeyCW(int code) override { r.calls.push_back("cw " + std::to_string(code)); }
 };
 struct Wk : WinKeyer {
@@ -55,6 +56,9 @@ struct Wk : WinKeyer {
     int status() override { return r.winStatus; }
     void clearBuffer() override { r.calls.push_back("wk clear"); }
     void backspace() override { r.calls.push_back("wk backspace"); }
+    void WKTransmit() override { r.calls.push_back("wk transmit"); }
+    void speedChanged(int wpm) override { r.calls.push_back("wk wpm " + std::to_string(wpm)); }
+    void close() override { r.calls.push_back("wk close"); }
 };
 
 class KeyDispatchTest : public Form1Fixture {
