@@ -19,7 +19,7 @@ endif
 SOURCES = $(shell git ls-files --cached --others --exclude-standard '*.cpp' '*.h' 2>/dev/null)
 
 .PHONY: all deps build run test kill-test bench bench-build bench-instructions check-layers fuzz \
-	format format-check clean
+	format format-check clean package package-check
 
 all: build
 
@@ -36,6 +36,14 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && $(TEST_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, made by CPack from the build above (no second compilation),
+# and its checks: lintian, the desktop files, the contents, a start of the packaged copy.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+
+package-check: package
+	@bash packaging/check-package.sh $(BUILD_DIR)
 
 # The kill tests at length: thousands of kills of a process that logs long lines.
 KILL_ROUNDS ?= 3000

@@ -34,6 +34,7 @@ public:
     std::string openFileName(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
+    std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
 };
 
 // A clock that stands still in the last hour of the sample contest.

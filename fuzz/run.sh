@@ -8,7 +8,8 @@ seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-targets=(log_fuzz:corpus rig_fuzz:corpus-rig spots_fuzz:corpus-spots agw_fuzz:corpus-agw)
+targets=(log_fuzz:corpus rig_fuzz:corpus-rig spots_fuzz:corpus-spots agw_fuzz:corpus-agw
+    rigctld_fuzz:corpus-rigctld scp_fuzz:corpus-scp winkeyer_fuzz:corpus-winkeyer)
 share=$((seconds / ${#targets[@]}))
 if ((share < 1)); then
     share=1

@@ -12,7 +12,7 @@ packages=(
   qt6-speech-flite-plugin qt6-declarative-dev
   qt6-qpa-plugins
   libgl-dev fonts-dejavu-core
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
   clang libclang-rt-14-dev clang-format
   time xvfb xdotool x11-utils valgrind
   # Real peers of the tests and shipped data: the country files and the
@@ -20,6 +20,8 @@ packages=(
   # terminals, speech, and the accessibility bus a screen reader listens on.
   hamradio-files libhamlib-utils direwolf socat espeak-ng
   dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
+  # The Debian package's checks.
+  lintian desktop-file-utils appstream man-db
 )
 
 missing=()

@@ -96,6 +96,8 @@ public:
     Outcome bandLabelClicked();
 
     void cmdLogOn_Click() { clock_.cmdLogOn_Click(); }
+    // Logs the contact on the entry line, as Enter does (also a CW message's "!").
+    void Mains() { logger_.Mains(); }
     // Timer2, every second: the clocks. Timer1, every minute: the contact rates.
     void timer2Tick() { clock_.tick(); }
     void timer1Tick() { displays_.refreshRates(); }

@@ -7,6 +7,7 @@
 // reaches; a subsystem not handed in gets its stand-in.
 
 #include "app/BlindFrmLogic.h"
+#include "app/CWFrmLogic.h"
 #include "app/Form1Logic.h"
 #include "app/PacketSpotfrmLogic.h"
 #include "app/PhoneFrmLogic.h"
@@ -14,9 +15,13 @@
 #include "app/ShortcutWindows.h"
 #include "app/SpotDisplay.h"
 #include "app/SpotReceiver.h"
+#include "app/SuperCheck.h"
+#include "app/TcpRigctldLink.h"
+#include "app/frmWinKeyLogic.h"
 #include "cw/CwKeyer.h"
 #include "cw/KeyerCallText.h"
 #include "cw/WinKeyer.h"
+#include "platform/ChildProcess.h"
 #include "platform/EventWait.h"
 #include "platform/NoFileStore.h"
 #include "platform/SettingsStore.h"
@@ -64,6 +69,8 @@ struct Devices {
     SerialLink* spotLink = nullptr;            // the TNC's port
     TcpLink* telnet = nullptr;                 // the DX cluster
     TcpLink* engineLink = nullptr;             // the packet engine
+    TcpLink* rigctld = nullptr;                // hamlib's rig daemon
+    ChildProcess* rigctldDaemon = nullptr;     // rigctld started by the program, rigctl -l
 };
 
 // The windows the main window opens, reached once the window exists: until it
@@ -101,6 +108,7 @@ private:
     NoSerialLink noSpotLink_;
     NoTcpLink noTelnet_;
     NoTcpLink noEngineLink_;
+    NoTcpLink noRigctld_;
 
 public:
     VoiceNavigation& voice;
@@ -120,6 +128,7 @@ public:
     WorkingLog working;
     LogArchive archive;
 
+    TcpRigctldLink rigctldLink;
     RigControl rig;
     RigControlfrmLogic rigWindow;
 
@@ -132,10 +141,14 @@ public:
 
     Form1WindowsSlot windows;
     Form1Logic form1;
+    // Known calls as the call is typed, once MASTER.SCP has been read.
+    SuperCheck superCheck;
 
     // The windows of subsystems the composition root made, when it made them.
-    BlindFrmLogic* blindWindow = nullptr; // "&Voice Navigation"
-    PhoneFrmLogic* phoneWindow = nullptr; // "&Voice Setup" and Ctrl+P
+    BlindFrmLogic* blindWindow = nullptr;   // "&Voice Navigation"
+    PhoneFrmLogic* phoneWindow = nullptr;   // "&Voice Setup" and Ctrl+P
+    CWFrmLogic* cwWindow = nullptr;         // "&CW Setup" (hidden) and the CW keyer
+    frmWinKeyLogic* winKeyWindow = nullptr; // "Configure Winkey"
 
     SpotReceiver spotReceiver;
     AgwEngine engine;

@@ -17,6 +17,32 @@ template <typename Array, typename Value> int indexIn(const Array& values, const
     return it == values.end() ? -1 : static_cast<int>(it - values.begin());
 }
 
+constexpr const char* kHostKey = "RigctldHost";
+constexpr const char* kPortKey = "RigctldPort";
+constexpr const char* kStartKey = "RigctldStart";
+constexpr const char* kModelKey = "RigctldModel";
+constexpr const char* kDeviceKey = "RigctldDevice";
+constexpr const char* kBaudKey = "RigctldBaud";
+constexpr std::uint32_t kListingWaitMs = 10000;
+
+// A whole number in range, or nothing.
+std::optional<int> readWhole(std::string_view text, int low, int high) {
+    if (text.empty() || text.size() > 9) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    if (value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 std::string_view trimmedBaud(std::string_view baud) {
     while (!baud.empty() && baud.back() == ' ') {
         baud.remove_suffix(1);
@@ -64,6 +90,8 @@ void RigControlfrmLogic::ensureLoaded() {
     }
     s_.convToHexEnabled = config.rigType == "Other";
     s_.label10Shown = config.rigType == "Icom";
+    s_.rigctld.shown = config.rigType == kRigctldRigType;
+    loadRigctldSettings();
     u_.rig.setConvertFromHex(s_.convFromHex);
     const FileContents plan = u_.shipped.read("BandPlan.txt");
     u_.rig.setBandPlan(plan.error == FileContents::Error::None ? extraClassRows(plan.bytes)
@@ -88,6 +116,9 @@ void RigControlfrmLogic::startUp() {
 
 void RigControlfrmLogic::show() {
     ensureLoaded();
+    if (s_.rigctld.shown) {
+        ensureModels();
+    }
     s_.visible = true;
     u_.rig.setWindowVisible(true);
 }
@@ -112,6 +143,10 @@ void RigControlfrmLogic::List1Click(int index) {
     s_.label10Shown = false;
     applyRadioRow(index);
     syncQueries();
+    s_.rigctld.shown = u_.rig.config().rigType == kRigctldRigType;
+    if (s_.rigctld.shown) {
+        ensureModels();
+    }
 }
 
 void RigControlfrmLogic::applyRadioRow(int index) {
@@ -244,6 +279,7 @@ void RigControlfrmLogic::Command1Click() {
         rig.clearMode();
     }
     copyOptionsIntoConfig();
+    copyRigctldIntoRig();
     if (none) {
         return;
     }
@@ -290,6 +326,7 @@ void RigControlfrmLogic::cmdDoneClick() {
         savePrefs_();
     }
     saveSettingsFile();
+    saveRigctldSettings();
     closed();
 }
 
@@ -300,6 +337,118 @@ void RigControlfrmLogic::saveSettingsFile() {
     if (formatRigConfig(config, text)) {
         // A failed write is not reported: the window still hides.
         (void)u_.files.replace(RigConfig::kFileName, text);
+    }
+}
+
+} // namespace qv
+
+namespace qv {
+
+void RigControlfrmLogic::loadRigctldSettings() {
+    if (!u_.settings) {
+        return;
+    }
+    RigctldPanel& p = s_.rigctld;
+    const auto get = [this](const char* key, const std::string& fallback) {
+        return u_.settings->get(kSettingsApplication, kSettingsSection, key, fallback);
+    };
+    p.host = get(kHostKey, p.host);
+    p.port = get(kPortKey, p.port);
+    p.startDaemon = get(kStartKey, "0") == "1";
+    p.model = readWhole(get(kModelKey, std::to_string(p.model)), 1, 999999).value_or(p.model);
+    p.device = get(kDeviceKey, p.device);
+    const auto baud = readWhole(get(kBaudKey, ""), 1, 10000000);
+    if (const int i = baud ? indexIn(kRigctldBauds, *baud) : -1; i >= 0) {
+        p.baudIndex = i;
+    }
+    copyRigctldIntoRig();
+}
+
+void RigControlfrmLogic::saveRigctldSettings() {
+    if (!u_.settings) {
+        return;
+    }
+    const RigctldPanel& p = s_.rigctld;
+    const auto save = [this](const char* key, const std::string& value) {
+        u_.settings->save(kSettingsApplication, kSettingsSection, key, value);
+    };
+    save(kHostKey, p.host);
+    save(kPortKey, p.port);
+    save(kStartKey, p.startDaemon ? "1" : "0");
+    save(kModelKey, std::to_string(p.model));
+    save(kDeviceKey, p.device);
+    save(kBaudKey, std::to_string(kRigctldBauds[static_cast<std::size_t>(p.baudIndex)]));
+}
+
+void RigControlfrmLogic::copyRigctldIntoRig() {
+    const RigctldPanel& p = s_.rigctld;
+    RigctldSettings& r = u_.rig.rigctld();
+    r.host = std::string(trimSpaces(p.host));
+    // A port that is not a number reaches no daemon, and the message says so.
+    r.port = static_cast<std::uint16_t>(readWhole(trimSpaces(p.port), 1, 65535).value_or(0));
+    r.startDaemon = p.startDaemon;
+    r.model = p.model;
+    r.device = std::string(trimSpaces(p.device));
+    r.baud = kRigctldBauds[static_cast<std::size_t>(p.baudIndex)];
+}
+
+void RigControlfrmLogic::ensureModels() {
+    RigctldPanel& p = s_.rigctld;
+    if (modelsAsked_ || !u_.programs) {
+        return;
+    }
+    modelsAsked_ = true;
+    if (const auto listing = u_.programs->runToEnd("rigctl", {"-l"}, kListingWaitMs)) {
+        p.models = parseHamlibModels(*listing);
+    }
+    p.modelIndex = -1;
+    for (std::size_t i = 0; i < p.models.size(); ++i) {
+        if (p.models[i].number == p.model) {
+            p.modelIndex = static_cast<int>(i);
+            break;
+        }
+    }
+}
+
+void RigControlfrmLogic::rigctldHostEdited(const std::string& text) {
+    s_.rigctld.host = text;
+}
+
+void RigControlfrmLogic::rigctldPortEdited(const std::string& text) {
+    s_.rigctld.port = text;
+}
+
+void RigControlfrmLogic::chkStartRigctldClick(bool checked) {
+    s_.rigctld.startDaemon = checked;
+    Command2Click();
+}
+
+void RigControlfrmLogic::modelSearchEdited(const std::string& text) {
+    RigctldPanel& p = s_.rigctld;
+    p.search = text;
+    if (const auto found = findHamlibModel(p.models, text)) {
+        modelClick(static_cast<int>(*found));
+    }
+}
+
+void RigControlfrmLogic::modelClick(int index) {
+    RigctldPanel& p = s_.rigctld;
+    if (index < 0 || index >= static_cast<int>(p.models.size()) || index == p.modelIndex) {
+        return;
+    }
+    p.modelIndex = index;
+    p.model = p.models[static_cast<std::size_t>(index)].number;
+    Command2Click();
+}
+
+void RigControlfrmLogic::rigctldDeviceEdited(const std::string& text) {
+    s_.rigctld.device = text;
+}
+
+void RigControlfrmLogic::rigctldBaudClick(int index) {
+    if (index >= 0 && index < static_cast<int>(kRigctldBauds.size())) {
+        s_.rigctld.baudIndex = index;
+        Command2Click();
     }
 }
 

@@ -7,16 +7,20 @@
 
 #include "app/TextBoxes.h"
 #include "core/Preferences.h"
+#include "platform/ChildProcess.h"
 #include "platform/Clipboard.h"
 #include "platform/FileStore.h"
+#include "platform/SettingsStore.h"
 #include "platform/ShippedFiles.h"
 #include "rig/RigControl.h"
+#include "rig/RigctldProtocol.h"
 #include "rig/serial/SerialPortResolver.h"
 
 #include <array>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qv {
 
@@ -43,6 +47,24 @@ inline constexpr std::array<char, 2> kRigDataBits = {'7', '8'};
 inline constexpr std::array<char, 2> kRigStopBits = {'1', '2'};
 inline constexpr std::array<char, 3> kRigPowerLines = {'N', 'R', 'D'};
 inline constexpr std::array<char, 4> kRigPollRates = {'F', 'M', 'S', 'R'};
+// The baud rates offered for a radio that rigctld drives.
+inline constexpr std::array<int, 8> kRigctldBauds = {1200,  2400,  4800,  9600,
+                                                     19200, 38400, 57600, 115200};
+
+// The rig window's part for "Hamlib rigctld": where the daemon listens and, when
+// the program starts it, for which radio.
+struct RigctldPanel {
+    bool shown = false;                               // in place of the serial choices
+    std::string host = RigctldSettings::kDefaultHost; // "rigctld host:"
+    std::string port = std::to_string(RigctldSettings::kDefaultPort); // "rigctld port:"
+    bool startDaemon = false;                                         // "Start rigctld"
+    std::vector<HamlibModel> models; // what "rigctl -l" lists, once it has run
+    int modelIndex = -1;             // the selected model, -1 for none
+    int model = 1;                   // its number, kept when the list cannot be had
+    std::string search;              // typed to find a model
+    std::string device;              // "Serial device:"
+    int baudIndex = 2;               // in kRigctldBauds
+};
 
 struct RigControlfrmState : TextBoxes<RigControlfrmControl, 2> {
     int listIndex = -1; // the radio selected in List1
@@ -58,6 +80,7 @@ struct RigControlfrmState : TextBoxes<RigControlfrmControl, 2> {
     bool endTestEnabled = false;   // Command2
     bool pollingShown = false;     // "Polling Rig"
     bool label10Shown = false;     // the Icom address hint
+    RigctldPanel rigctld;
     RigControlfrmControl focus = RigControlfrmControl::txtFreq;
     bool visible = false;
 
@@ -88,7 +111,9 @@ public:
         Preferences& prefs;    // RigType as the main window keeps it
         Dialogs& dialogs;
         Clipboard& clipboard;
-        const SerialPortResolver* ports; // the device of each port number, if known
+        const SerialPortResolver* ports;   // the device of each port number, if known
+        SettingsStore* settings = nullptr; // where the daemon is reached
+        ChildProcess* programs = nullptr;  // runs "rigctl -l" for the model list
     };
     explicit RigControlfrmLogic(Uses uses);
 
@@ -122,6 +147,15 @@ public:
     void chkFrequencyClick(bool checked);
     void modeByClick(int modeBy);
 
+    // The rigctld settings.
+    void rigctldHostEdited(const std::string& text);
+    void rigctldPortEdited(const std::string& text);
+    void chkStartRigctldClick(bool checked);
+    void modelSearchEdited(const std::string& text);
+    void modelClick(int index);
+    void rigctldDeviceEdited(const std::string& text);
+    void rigctldBaudClick(int index);
+
     void keyPressed(Control c, int key);
     void edited(Control c);
     void moveFocus(Control to);
@@ -141,6 +175,11 @@ private:
     void setConvToHex(bool checked);
     void syncQueries();
     void saveSettingsFile();
+    void loadRigctldSettings();
+    void saveRigctldSettings();
+    void copyRigctldIntoRig();
+    // Runs "rigctl -l" the first time the model list is needed.
+    void ensureModels();
 
     Uses u_;
     State s_;
@@ -148,6 +187,7 @@ private:
     std::function<void()> savePrefs_;
     bool loaded_ = false;
     bool loading_ = false;
+    bool modelsAsked_ = false;
 };
 
 } // namespace qv

@@ -2,6 +2,9 @@
 
 // Modal boxes the logic shows to the operator. Texts are Windows-1252.
 
+#include "base/Colour.h"
+
+#include <optional>
 #include <string>
 
 namespace qv {
@@ -31,6 +34,9 @@ public:
                                      const std::string& defaultName, const std::string& filter) = 0;
     virtual std::string openFileName(const std::string& title, const std::string& startFolder,
                                      const std::string& filter) = 0;
+
+    // The colour chooser with initial preselected; nullopt for Cancel.
+    virtual std::optional<Colour> chooseColour(Colour initial) = 0;
 
     // A question box with Yes and No and the question icon; true for Yes.
     bool askYesNo(const std::string& title, const std::string& text,

@@ -3,9 +3,17 @@
 #include "platform/FileStore.h"
 
 #include <initializer_list>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace qv {
+
+// The installed share folder of the data files, seen from the folder the program
+// lies in (bin/../share/quorvane-log), so an installed copy works under any prefix.
+inline std::string installedDataFolder(std::string_view programFolder) {
+    return std::string(programFolder) + "/../share/quorvane-log";
+}
 
 // The data files shipped with the program: the working directory's copy first, so
 // an operator can replace a file, then the installed copies in order.

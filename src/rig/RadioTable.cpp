@@ -23,7 +23,7 @@ constexpr std::string_view kOrionWake = "X\r";
 
 } // namespace
 
-const std::array<Radio, 19> kRadios = {{
+const std::array<Radio, 20> kRadios = {{
     {"None", kLeaveSerial, "", "", false},
     {"Elecraft", k4800Two, "FA;", "MD;", false},
     {"Icom", k1200One, kIcomFrequency, kIcomMode, true},
@@ -44,6 +44,7 @@ const std::array<Radio, 19> kRadios = {{
     {"Yaesu FTdx9000", RadioSerialDefaults{4800, std::nullopt, std::nullopt, std::nullopt}, "FA;",
      "MD0;", false},
     {"Other", kLeaveSerial, "", "", false},
+    {kRigctldRigType, kLeaveSerial, "", "", false},
 }};
 
 const Radio* findRadio(std::string_view rigType) {

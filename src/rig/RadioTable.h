@@ -25,8 +25,11 @@ struct Radio {
     bool convertToHex = false;
 };
 
-// The 19 radios, "None" first and "Other" last.
-extern const std::array<Radio, 19> kRadios;
+// The 20 radios: "None" first, "Other", then any radio hamlib's daemon rigctld
+// serves, reached over TCP.
+extern const std::array<Radio, 20> kRadios;
+
+inline constexpr std::string_view kRigctldRigType = "Hamlib rigctld";
 
 // The radio of a RigType text (exact, case-sensitive), or null.
 const Radio* findRadio(std::string_view rigType);

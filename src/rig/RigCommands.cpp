@@ -4,6 +4,7 @@
 #include "base/Numbers.h"
 #include "rig/HexText.h"
 #include "rig/RadioTable.h"
+#include "rig/RigctldProtocol.h"
 
 #include <array>
 #include <charconv>
@@ -136,6 +137,11 @@ FrequencyCommand frequencyCommand(const CommandContext& context, float frequency
     const std::int64_t tenHz = roundHalfEven(mhz * 100'000.0);
 
     FrequencyCommand command;
+    if (type == kRigctldRigType) {
+        // The daemon paces the radio itself.
+        command.bytes = rigctldFrequencyCommand(hz);
+        return command;
+    }
     command.pausesMs = {kPauseMs};
     if (isKenwoodText(type)) {
         const auto digits = paddedDigits(hz, 11);
@@ -208,6 +214,9 @@ FrequencyCommand frequencyCommand(const CommandContext& context, float frequency
 }
 
 std::optional<std::string> modeCommand(const CommandContext& context, std::string_view mode) {
+    if (context.rigType == kRigctldRigType) {
+        return rigctldModeCommand(mode);
+    }
     const ModeRow* row = nullptr;
     for (const ModeRow& r : kModes) {
         if (r.mode == mode) {

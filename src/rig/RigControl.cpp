@@ -5,6 +5,7 @@
 #include "rig/RadioTable.h"
 #include "rig/RigCommands.h"
 #include "rig/RigPort.h"
+#include "rig/RigctldProtocol.h"
 
 #include <cstdio>
 
@@ -13,6 +14,11 @@ namespace {
 
 constexpr const char* kPegasus = "Ten Tec Pegasus";
 constexpr std::uint32_t kDrainLimitMs = 2000;
+// A daemon just started needs a moment before it listens.
+constexpr std::uint32_t kDaemonStartMs = 5000;
+constexpr std::uint32_t kDaemonRetryMs = 100;
+constexpr std::size_t kMostPending = 4096;
+constexpr const char* kNoResponse = "No Response";
 
 // Five decimals without a leading zero: 14.025 shows as 14.02500.
 std::string readoutFrequency(float mhz) {
@@ -27,9 +33,28 @@ std::string readoutFrequency(float mhz) {
 
 } // namespace
 
-RigControl::RigControl(Uses uses) : u_(uses), timer_(u_.timers.create(1000, [this] { tick(); })) {}
+RigControl::RigControl(Uses uses) : u_(uses), timer_(u_.timers.create(1000, [this] { tick(); })) {
+    if (u_.daemon) {
+        u_.daemon->setFinishedHandler([this] { daemonFinished(); });
+    }
+}
 
-RigControl::~RigControl() = default;
+RigControl::~RigControl() {
+    if (u_.daemon) {
+        u_.daemon->setFinishedHandler(nullptr);
+    }
+}
+
+bool RigControl::usesRigctld() const {
+    return config_.rigType == kRigctldRigType;
+}
+
+SerialLink& RigControl::link() {
+    if (usesRigctld() && u_.rigctld) {
+        return *u_.rigctld;
+    }
+    return u_.link;
+}
 
 RigQueries RigControl::queries() const {
     return {config_.rigType, config_.frequencyQuery, config_.modeQuery, config_.convertToHex};
@@ -43,7 +68,11 @@ bool RigControl::startPolling() {
     if (config_.rigType == "None") {
         return false;
     }
-    if (config_.rigType != kPegasus) {
+    if (usesRigctld()) {
+        if (!openRigctld()) {
+            return false;
+        }
+    } else if (config_.rigType != kPegasus) {
         if (Status s = OpenRigPort(u_.link, config_); !s) {
             u_.beeper.beep();
             u_.dialogs.messageBox(
@@ -68,9 +97,97 @@ bool RigControl::startPolling() {
 void RigControl::endTest() {
     timer_->stop();
     readout_ = {};
-    if (u_.link.isOpen()) {
-        u_.link.close();
+    if (link().isOpen()) {
+        link().close();
     }
+}
+
+std::vector<std::string> RigControl::daemonArguments() const {
+    std::vector<std::string> arguments{"-m", std::to_string(rigctld_.model)};
+    if (!rigctld_.device.empty()) {
+        arguments.insert(arguments.end(), {"-r", rigctld_.device});
+    }
+    arguments.insert(arguments.end(),
+                     {"-s", std::to_string(rigctld_.baud), "-T", RigctldSettings::kDefaultHost,
+                      "-t", std::to_string(rigctld_.port)});
+    return arguments;
+}
+
+Status RigControl::startDaemon() {
+    if (!u_.daemon) {
+        return Status::failure("This program cannot start rigctld here.");
+    }
+    const std::vector<std::string> arguments = daemonArguments();
+    if (u_.daemon->running() && arguments == daemonRunning_) {
+        return Status::success();
+    }
+    if (u_.daemon->running()) {
+        u_.daemon->stop();
+    }
+    daemonRunning_ = arguments;
+    return u_.daemon->start("rigctld", arguments);
+}
+
+// The daemon ended by itself: what it said on the way out is shown.
+void RigControl::daemonFinished() {
+    if (daemonExpected_) {
+        return;
+    }
+    u_.beeper.beep();
+    std::string said = u_.daemon->errorOutput();
+    u_.dialogs.messageBox("rigctld Ended",
+                          "rigctld, which this program started, has ended." +
+                              (said.empty() ? std::string() : "\n\n" + said),
+                          MessageButtons::Ok, MessageIcon::Warning);
+}
+
+bool RigControl::openRigctld() {
+    // A tick inside the wait below would start a connection of its own.
+    timer_->stop();
+    rigctldPending_.clear();
+    const auto fail = [this](const std::string& text) {
+        u_.beeper.beep();
+        u_.dialogs.messageBox("rigctld Not Reachable", text, MessageButtons::Ok,
+                              MessageIcon::Information);
+        return false;
+    };
+    std::string host = rigctld_.host;
+    // A daemon that ends while Test starts it is told of in Test's own box.
+    daemonExpected_ = true;
+    if (rigctld_.startDaemon) {
+        if (Status s = startDaemon(); !s) {
+            return fail("rigctld could not be started: " + s.message() +
+                        "  Check that hamlib's rigctld is installed, or untick Start rigctld.");
+        }
+        host = RigctldSettings::kDefaultHost; // where the program's daemon listens
+    }
+    if (!u_.rigctld) {
+        return fail("This program cannot reach rigctld here.");
+    }
+    RigctldLink& daemonLink = *u_.rigctld;
+    daemonLink.close();
+    daemonLink.setHost(host);
+    daemonLink.setPort(rigctld_.port);
+    const std::uint32_t start = u_.clock.milliseconds();
+    Status s = daemonLink.open();
+    while (!s && rigctld_.startDaemon && u_.daemon && u_.daemon->running() &&
+           u_.clock.milliseconds() - start < kDaemonStartMs) {
+        u_.wait.sleep(kDaemonRetryMs);
+        s = daemonLink.open();
+    }
+    daemonExpected_ = u_.daemon == nullptr || !u_.daemon->running();
+    if (s) {
+        return true;
+    }
+    std::string text = "rigctld does not answer at " + host + " port " +
+                       std::to_string(rigctld_.port) + " (" + s.message() +
+                       ").  Start rigctld, tick Start rigctld, check the host and the port, or "
+                       "choose None for your rig selection.";
+    if (rigctld_.startDaemon && u_.daemon && !u_.daemon->running()) {
+        const std::string said = u_.daemon->errorOutput();
+        text += "\n\nrigctld has ended" + (said.empty() ? std::string(".") : ":\n" + said);
+    }
+    return fail(text);
 }
 
 void RigControl::tick() {
@@ -82,26 +199,68 @@ void RigControl::tick() {
 }
 
 void RigControl::sendTick() {
-    if (u_.link.outBufferCount() == 0) {
+    if (usesRigctld() && u_.rigctld && !u_.rigctld->isOpen() && !u_.rigctld->connecting()) {
+        // The daemon went away; it is looked for again, and answers once it is back.
+        rigctldPending_.clear();
+        u_.rigctld->reconnect();
+    }
+    if (link().outBufferCount() == 0) {
         const SendTick send = queriesFor(queries(), status_.queryPhase);
         status_.queryPhase = send.queryPhase;
         if (!send.bytes.empty()) {
             // A port that failed under the timer ends this tick quietly.
-            (void)u_.link.write(send.bytes);
+            (void)link().write(send.bytes);
         }
     }
     status_.rxBuffer.clear();
     status_.awaitingReply = true;
 }
 
+RigctldReply RigControl::decodeRigctld() {
+    std::string text = std::move(rigctldPending_) + status_.rxBuffer;
+    const RigctldReply reply = decodeRigctldReply(text);
+    rigctldPending_ = text.substr(reply.consumed);
+    if (rigctldPending_.size() > kMostPending) {
+        rigctldPending_.clear();
+    }
+    if (reply.frequencyMHz) {
+        status_.reading.frequencyMHz = *reply.frequencyMHz;
+    }
+    if (reply.modeText) {
+        status_.reading.modeText = *reply.modeText;
+    }
+    return reply;
+}
+
+void RigControl::showNoResponse() {
+    if (readout_.frequency == kNoResponse && readout_.mode == kNoResponse) {
+        return;
+    }
+    readout_.frequency = kNoResponse;
+    readout_.mode = kNoResponse;
+    if (windowVisible_ && changed_) {
+        changed_();
+    }
+}
+
 void RigControl::replyTick() {
     const bool pegasus = config_.rigType == kPegasus;
+    if (usesRigctld() && !link().isOpen()) {
+        // No daemon: the radio's last values stay with the main window.
+        showNoResponse();
+        status_.rxBuffer.clear();
+        status_.awaitingReply = false;
+        return;
+    }
     if (!pegasus) {
-        status_.rxBuffer = u_.link.takeInput();
+        status_.rxBuffer = link().takeInput();
     }
     if (pegasus || !status_.rxBuffer.empty()) {
         RigReading& reading = status_.reading;
-        if (pegasus) {
+        std::optional<RigctldReply> daemon;
+        if (usesRigctld()) {
+            daemon = decodeRigctld();
+        } else if (pegasus) {
             const FileContents file = u_.pegasus.read(kPegasusOut);
             if (file.error == FileContents::Error::None) {
                 decodePegasusFile(file.bytes, reading);
@@ -119,6 +278,15 @@ void RigControl::replyTick() {
                 readout_.frequency = readoutFrequency(reading.frequencyMHz);
             }
             readout_.mode = reading.modeText;
+            // The daemon's error shows where the value it stands for would have.
+            if (daemon && daemon->error) {
+                if (!daemon->frequencyMHz) {
+                    readout_.frequency = *daemon->error;
+                }
+                if (!daemon->modeText) {
+                    readout_.mode = *daemon->error;
+                }
+            }
             readout_.unprocessed =
                 convertFromHex_ ? BytesToHexText(status_.rxBuffer) : status_.rxBuffer;
             if (changed_) {
@@ -142,7 +310,7 @@ void RigControl::WaitForSendDrain() {
     const std::uint32_t start = u_.clock.milliseconds();
     for (;;) {
         u_.wait.processEvents();
-        if (u_.link.outBufferCount() < 1 || u_.clock.milliseconds() - start >= kDrainLimitMs) {
+        if (link().outBufferCount() < 1 || u_.clock.milliseconds() - start >= kDrainLimitMs) {
             return;
         }
         u_.wait.sleep(1);
@@ -165,8 +333,10 @@ void RigControl::ChangeFrequency(float frequencyMHz) {
         return;
     }
     timer_->stop();
-    if (config_.rigType != kPegasus) {
-        (void)u_.link.takeInput();
+    // The daemon's answers are whole lines read in order: none is thrown away,
+    // so that no answer is cut in two.
+    if (config_.rigType != kPegasus && !usesRigctld()) {
+        (void)link().takeInput();
     }
     status_.rxBuffer.clear();
     ChangeMode(frequencyMHz, {});
@@ -199,7 +369,7 @@ Status RigControl::sendFrequency(float frequencyMHz) {
     if (command.bytes.empty()) {
         return Status::success();
     }
-    return u_.link.write(command.bytes);
+    return link().write(command.bytes);
 }
 
 void RigControl::ChangeMode(float frequencyMHz, std::string mode) {
@@ -218,7 +388,7 @@ void RigControl::ChangeMode(float frequencyMHz, std::string mode) {
     const CommandContext context{config_.rigType, config_.frequencyQuery, config_.modeQuery,
                                  status_.reading.kenwoodVfo, status_.reading.modeText};
     if (const auto command = modeCommand(context, mode)) {
-        if (Status s = u_.link.write(*command); !s) {
+        if (Status s = link().write(*command); !s) {
             u_.dialogs.messageBox("Error Changing Mode", s.message() + " " + mode,
                                   MessageButtons::Ok, MessageIcon::Critical);
         }
@@ -227,18 +397,25 @@ void RigControl::ChangeMode(float frequencyMHz, std::string mode) {
 }
 
 void RigControl::sendRaw(std::string_view bytes) {
-    (void)u_.link.write(bytes);
+    (void)link().write(bytes);
 }
 
 void RigControl::unload() {
     if (timer_->active()) {
         if (const std::string_view bytes = bytesAtUnload(config_.rigType); !bytes.empty()) {
-            (void)u_.link.write(bytes);
+            (void)link().write(bytes);
         }
     }
     timer_->stop();
     if (u_.link.isOpen()) {
         u_.link.close();
+    }
+    if (u_.rigctld && u_.rigctld->isOpen()) {
+        u_.rigctld->close();
+    }
+    if (u_.daemon && u_.daemon->running()) {
+        daemonExpected_ = true;
+        u_.daemon->stop();
     }
 }
 

@@ -6,6 +6,7 @@
 // the main window, and tunes the radio on request.
 
 #include "platform/Beeper.h"
+#include "platform/ChildProcess.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/EventWait.h"
@@ -14,6 +15,8 @@
 #include "rig/BandPlan.h"
 #include "rig/RigConfig.h"
 #include "rig/RigProtocol.h"
+#include "rig/RigctldLink.h"
+#include "rig/RigctldProtocol.h"
 #include "rig/serial/SerialLink.h"
 
 #include <functional>
@@ -40,6 +43,19 @@ struct RigReadout {
     std::string unprocessed; // lblUnProcess
 };
 
+// Where hamlib's rig daemon is reached, and whether the program starts it itself.
+struct RigctldSettings {
+    static constexpr const char* kDefaultHost = "127.0.0.1";
+    static constexpr std::uint16_t kDefaultPort = 4532;
+
+    std::string host = kDefaultHost;
+    std::uint16_t port = kDefaultPort;
+    bool startDaemon = false; // "Start rigctld"
+    int model = 1;            // hamlib's model number (1: its dummy radio)
+    std::string device;       // the radio's serial device; empty: none given
+    int baud = 4800;
+};
+
 struct RigStatus {
     std::string rxBuffer;
     RigReading reading;
@@ -59,7 +75,9 @@ public:
         Clock& clock;
         Dialogs& dialogs;
         Beeper& beeper;
-        FileStore& pegasus; // the Pegasus radio's exchange folder
+        FileStore& pegasus;             // the Pegasus radio's exchange folder
+        RigctldLink* rigctld = nullptr; // hamlib's rig daemon, when it can be reached
+        ChildProcess* daemon = nullptr; // rigctld started by the program
     };
     explicit RigControl(Uses uses);
     ~RigControl();
@@ -67,6 +85,9 @@ public:
     RigControl& operator=(const RigControl&) = delete;
 
     RigConfig& config() { return config_; }
+    RigctldSettings& rigctld() { return rigctld_; }
+    // The daemon is reached over TCP rather than a serial port.
+    bool usesRigctld() const;
     const RigStatus& status() const { return status_; }
     RigReadout& readout() { return readout_; }
     void setListener(RigListener* listener) { listener_ = listener; }
@@ -77,9 +98,10 @@ public:
     void setBandPlan(std::vector<BandPlanRow> extraRows) { bandPlan_ = std::move(extraRows); }
     const std::vector<BandPlanRow>& bandPlan() const { return bandPlan_; }
 
-    // Opens the port (no port for the Pegasus radio) and, once it is open, runs
-    // one tick at once and starts the poll timer. A port that does not open is
-    // reported ("Invalid Comm Settings.") and false is returned.
+    // Opens the port (no port for the Pegasus radio; a connection to rigctld, which
+    // "Start rigctld" starts first) and, once it is open, runs one tick at once and
+    // starts the poll timer. A port that does not open is reported ("Invalid Comm
+    // Settings.", or where rigctld was looked for) and false is returned.
     bool startPolling();
     // Stops the poll timer and closes the port.
     void endTest();
@@ -97,10 +119,20 @@ public:
     // Sends a command as it stands (the command-test window); failures are ignored.
     void sendRaw(std::string_view bytes);
 
-    // The window goes away: a five-byte Yaesu that is being polled is told so.
+    // The window goes away: a five-byte Yaesu that is being polled is told so, and
+    // a daemon the program started is ended.
     void unload();
 
 private:
+    SerialLink& link();
+    [[nodiscard]] bool openRigctld();
+    // The arguments of rigctld as "Start rigctld" runs it.
+    std::vector<std::string> daemonArguments() const;
+    [[nodiscard]] Status startDaemon();
+    void daemonFinished();
+    // Reads the daemon's answers into the reading.
+    RigctldReply decodeRigctld();
+    void showNoResponse();
     void replyTick();
     void sendTick();
     void WaitForSendDrain();
@@ -118,6 +150,10 @@ private:
     std::function<void()> changed_;
     bool windowVisible_ = false;
     bool convertFromHex_ = false;
+    RigctldSettings rigctld_;
+    std::string rigctldPending_;             // an answer cut short, read on the next tick
+    std::vector<std::string> daemonRunning_; // the arguments the daemon was started with
+    bool daemonExpected_ = false;            // a start or stop of ours: no box for its end
 };
 
 } // namespace qv

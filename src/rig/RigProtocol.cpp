@@ -4,6 +4,7 @@
 #include "rig/HexText.h"
 #include "rig/RadioTable.h"
 #include "rig/RigDecoders.h"
+#include "rig/RigctldProtocol.h"
 
 #include <cmath>
 #include <limits>
@@ -64,6 +65,8 @@ SendTick queriesFor(const RigQueries& queries, std::uint8_t queryPhase) {
     } else if (type == "Ten Tec Orion") {
         appendWithReturn(tick.bytes, frequency);
         appendWithReturn(tick.bytes, mode);
+    } else if (type == kRigctldRigType) {
+        tick.bytes = kRigctldQueries;
     } else if (type == "Other") {
         for (const std::string_view query : {frequency, mode}) {
             if (!query.empty()) {

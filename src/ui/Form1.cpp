@@ -5,7 +5,10 @@
 #include "ui/Accessible.h"
 #include "ui/BandMapStrip.h"
 #include "ui/BlindFrm.h"
+#include "ui/CWFrm.h"
 #include "ui/Form2.h"
+#include "ui/Form6.h"
+#include "ui/GraphQSO.h"
 #include "ui/LineEditBinding.h"
 #include "ui/MainMenu.h"
 #include "ui/PacketSpotfrm.h"
@@ -13,10 +16,13 @@
 #include "ui/RecentContactsModel.h"
 #include "ui/RigControlfrm.h"
 #include "ui/ScorePanelWidget.h"
+#include "ui/SectionMap.h"
 #include "ui/SpectrumMap.h"
+#include "ui/SuperCheckLine.h"
 #include "ui/TextFileWindow.h"
 #include "ui/UiText.h"
 #include "ui/frmBandPlan.h"
+#include "ui/frmCWStrings.h"
 #include "ui/frmEditCon.h"
 #include "ui/frmFrequencyTest.h"
 #include "ui/frmRigTune.h"
@@ -91,6 +97,18 @@ Form1::Form1(Program& program, QWidget* parent)
     if (program_.phoneWindow) {
         program_.phoneWindow->setWindows(this);
     }
+    // The CW send loop moves on between events: each character shows its echo.
+    if (program_.cwWindow) {
+        program_.cwWindow->setWindows(this);
+        program_.cwWindow->setChangedHandler([this] {
+            if (!ending_) {
+                render();
+                if (cwWindow_) {
+                    cwWindow_->render();
+                }
+            }
+        });
+    }
     program_.spotWindow.setSavePreferences([this] { logic_.storePreferences(); });
     program_.spotWindow.setProgramName(windowTitle().toStdString());
     // A spot's call goes into the call field as if typed: the focus enters the
@@ -162,6 +180,13 @@ Form1::~Form1() {
         program_.phoneWindow->setWindows(nullptr);
     }
     phoneWindow_.reset();
+    if (program_.cwWindow) {
+        program_.cwWindow->setWindows(nullptr);
+        program_.cwWindow->setChangedHandler(nullptr);
+    }
+    cwStrings_.reset();
+    cwStringsLogic_.reset();
+    cwWindow_.reset();
     rigWindow_.reset();
 }
 
@@ -179,6 +204,35 @@ void Form1::showPhoneFrmModally() {
     if (PhoneFrm* w = phoneFrm()) {
         w->showModal();
     }
+}
+
+CWFrm* Form1::cwFrm() {
+    if (!program_.cwWindow) {
+        return nullptr;
+    }
+    if (!cwWindow_) {
+        cwWindow_ = std::make_unique<CWFrm>(*program_.cwWindow, program_, this);
+    }
+    return cwWindow_.get();
+}
+
+void Form1::showCWFrmModally() {
+    if (CWFrm* w = cwFrm()) {
+        w->showModal();
+    }
+    render();
+}
+
+void Form1::showCWStringsMinimised() {
+    if (!program_.cwWindow) {
+        return;
+    }
+    if (!cwStrings_) {
+        cwStringsLogic_ = std::make_unique<frmCWStringsLogic>(*program_.cwWindow);
+        cwStrings_ = std::make_unique<frmCWStrings>(
+            *cwStringsLogic_, [this] { render(); }, this);
+    }
+    cwStrings_->showMinimised();
 }
 
 PacketSpotfrm& Form1::spottingWindow() {
@@ -396,10 +450,31 @@ void Form1::connectMenu() {
     on("mnuDefaultCategory", [this] { logic_.menuDefaultCategory(); });
     on("mnuListPrevious", [this] { logic_.menuListPreviousContacts(); });
     on("mnuPostContest", [this] { logic_.menuPostContestMode(); });
+    on("mnuSuperCheck", [this] { program_.superCheck.toggle(); });
     on("mnuFormSize", [this] { (void)logic_.menuFormSize(); });
     on("mnuRig", [this] { open(ShortcutWindow::Rig); });
     on("mnuPrivileges", [this] { open(ShortcutWindow::Privileges); });
     on("mnuSpectrum", [this] { open(ShortcutWindow::SpectrumMap); });
+    on("mnuGraph",
+       [this] { GraphQSO::run(this, program_.working.log(), program_.platform.dialogs); });
+    on("mnuMap", [this] {
+        const Platform& p = program_.platform;
+        SectionMap::run(
+            this, {program_.working.log(), program_.ui.score, program_.prefs, p.clock, p.timers},
+            p.shipped, p.dialogs);
+    });
+    // The new colours reach the multiplier labels through the reloaded log.
+    on("mnuColors", [this] {
+        Form6::run(this, program_.prefs, program_.platform.dialogs);
+        logic_.storePreferences();
+        return program_.working.LoadLog();
+    });
+    // "&CW Setup" stays hidden: the program logs in phone mode.
+    menu_->action(QStringLiteral("mnuCWSetup"))->setEnabled(program_.cwWindow != nullptr);
+    on("mnuCWSetup", [this] {
+        logic_.storePreferences();
+        showCWFrmModally();
+    });
     menu_->action(QStringLiteral("mnuVoiceSetup"))->setEnabled(program_.phoneWindow != nullptr);
     on("mnuVoiceSetup", [this] {
         logic_.storePreferences();
@@ -457,6 +532,10 @@ void Form1::showText(const std::string& title, const std::string& text) {
         window = new TextFileWindow(toQString(title), this);
     }
     window->showText(text);
+}
+
+void Form1::masterListArrived(MasterListLoad loaded) {
+    act([&] { program_.superCheck.listArrived(std::move(loaded)); });
 }
 
 void Form1::exitProgram() {
@@ -528,6 +607,8 @@ void Form1::render() {
     announceStatus(s);
     setStyleIfChanged(lblDialog_, backgroundStyle(s.lblDialogBack));
     showValue(lblDupe_, toQString(s.lblDupe));
+    program_.superCheck.follow();
+    superCheckLine_->render(program_.superCheck.state());
     if (const int points = s.lblDupeSmall ? 8 : 9; lblDupe_->font().pointSize() != points) {
         QFont dupeFont = lblDupe_->font();
         dupeFont.setPointSize(points);
@@ -577,6 +658,7 @@ void Form1::render() {
     menu_->action(QStringLiteral("mnuListPrevious"))
         ->setChecked(program_.prefs.listPreviousContacts != 0);
     menu_->action(QStringLiteral("mnuPostContest"))->setChecked(s.postContestMode);
+    menu_->action(QStringLiteral("mnuSuperCheck"))->setChecked(program_.superCheck.state().on);
 
     if (s.focusRequest != shownFocusRequest_) {
         shownFocusRequest_ = s.focusRequest;
@@ -617,7 +699,15 @@ bool Form1::dispatchKey(QKeyEvent* event) {
     down.alt = mods.testFlag(Qt::AltModifier);
     const int ch = logicKeyOf(*event);
     bool consumed = false;
-    act([&] { consumed = logic_.keys().handle(down, ch < 0 ? keys::kNone : ch); });
+    act([&] {
+        consumed = logic_.keys().handle(down, ch < 0 ? keys::kNone : ch);
+        // Ctrl+Down, Ctrl+Up and Ctrl+Enter work the known-calls line; the main
+        // window's keys leave them free.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            down.code = SuperCheck::kEnterCode;
+        }
+        consumed = program_.superCheck.keyDown(down) || consumed;
+    });
     return consumed;
 }
 
@@ -632,7 +722,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (t == QEvent::KeyPress) {
         auto* w = qobject_cast<QWidget*>(watched);
         // Keys of this window, not of the boxes it opens.
-        if (w && w->window() == this && isActiveWindow() &&
+        // The "CW Strings" card hands its keys to this window too.
+        const bool cwStrings = w && cwStrings_ && w->window() == cwStrings_.get();
+        if (w && ((w->window() == this && isActiveWindow()) || cwStrings) &&
             dispatchKey(static_cast<QKeyEvent*>(event))) {
             return true;
         }

@@ -24,6 +24,9 @@ class LineEditBinding;
 class BandMapStrip;
 class BlindFrm;
 class PhoneFrm;
+class CWFrm;
+class frmCWStrings;
+class frmCWStringsLogic;
 class PacketSpotfrm;
 class SpectrumMapLogic;
 class RigControlfrm;
@@ -31,6 +34,7 @@ class TextFileWindow;
 class MainMenu;
 class RecentContactsModel;
 class ScorePanelWidget;
+class SuperCheckLine;
 
 // The main window: builds the widgets, forwards every event to the Form1Logic and
 // shows its state record; it opens the other windows when the logic asks.
@@ -39,7 +43,8 @@ class Form1 : public QMainWindow,
               private ShortcutWindows,
               private RigWindows,
               private SpotWindows,
-              private PhoneFrmWindows {
+              private PhoneFrmWindows,
+              private CWFrmWindows {
     Q_OBJECT
 public:
     explicit Form1(Program& program, QWidget* parent = nullptr);
@@ -48,6 +53,9 @@ public:
     // The start-up sequence. False when log.txt could not be read: the program must
     // end without touching anything else.
     bool start();
+
+    // The master list of known calls, read away from this thread, has arrived.
+    void masterListArrived(MasterListLoad loaded);
 
     Form1Logic& logic() { return logic_; }
 
@@ -151,6 +159,7 @@ private:
     std::size_t shownBandMap_ = static_cast<std::size_t>(-1);
     RecentContactsModel* listModel_ = nullptr;
     ScorePanelWidget* scorePanel_ = nullptr;
+    SuperCheckLine* superCheckLine_ = nullptr;
 
     std::uint32_t shownFocusRequest_ = 0;
     int depth_ = 0; // nested act calls; the state is shown when the outermost ends
@@ -164,6 +173,13 @@ private:
     PhoneFrm* phoneFrm();
     // PhoneFrmWindows
     void showPhoneFrmModally() override;
+    // CWFrmWindows: the CW setup window and the "CW Strings" card, made on first use.
+    std::unique_ptr<CWFrm> cwWindow_;
+    std::unique_ptr<frmCWStringsLogic> cwStringsLogic_;
+    std::unique_ptr<frmCWStrings> cwStrings_;
+    CWFrm* cwFrm();
+    void showCWFrmModally() override;
+    void showCWStringsMinimised() override;
     SpectrumMapLogic* spectrumMap_ = nullptr; // while the spectrum map is open
     bool spotsQueued_ = false;                // new spots wait to be shown
     void showSpectrumMap();

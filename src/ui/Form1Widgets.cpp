@@ -8,6 +8,7 @@
 #include "ui/RecentContactsDelegate.h"
 #include "ui/RecentContactsModel.h"
 #include "ui/RecentContactsView.h"
+#include "ui/SuperCheckLine.h"
 #include "ui/UiText.h"
 
 #include <QGridLayout>
@@ -266,6 +267,8 @@ QWidget* Form1::buildListArea() {
     lblDupe_->setAutoFillBackground(true);
     lblDupe_->setMinimumHeight(22);
     grid->addWidget(new LabelSlot(lblDupe_, box), 3, 0, 1, 4);
+    superCheckLine_ = new SuperCheckLine(box);
+    grid->addWidget(superCheckLine_, 4, 0, 1, 4);
     grid->setColumnStretch(0, 1);
     return box;
 }

@@ -47,7 +47,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     QMenu* appearance = options->addMenu(QStringLiteral("&Appearance"));
     appearance->setObjectName(QStringLiteral("mnuAppearance"));
     add(appearance, QStringLiteral("mnuFormSize"), QStringLiteral("&Form Size"));
-    add(appearance, QStringLiteral("mnuColors"), QStringLiteral("&Colors"))->setEnabled(false);
+    add(appearance, QStringLiteral("mnuColors"), QStringLiteral("&Colors"));
     add(appearance, QStringLiteral("mnuTaskbar"), QStringLiteral("&Taskbar"));
     add(options, QStringLiteral("mnuRig"), QStringLiteral("&Rig Interface"));
     QMenu* spotting = options->addMenu(QStringLiteral("&DX Spotting"));
@@ -61,6 +61,8 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     add(options, QStringLiteral("mnuListPrevious"), QStringLiteral("&List Previous Contacts"))
         ->setCheckable(true);
     add(options, QStringLiteral("mnuPostContest"), QStringLiteral("&Post Contest Mode"))
+        ->setCheckable(true);
+    add(options, QStringLiteral("mnuSuperCheck"), QStringLiteral("Super Check Partial"))
         ->setCheckable(true);
 
     add(bar, QStringLiteral("mnuSetup"), QStringLiteral("&Setup"));
@@ -86,8 +88,8 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
         hidden->setVisible(false);
     }
 
-    add(bar, QStringLiteral("mnuGraph"), QStringLiteral("&Graph"))->setEnabled(false);
-    add(bar, QStringLiteral("mnuMap"), QStringLiteral("&Map"))->setEnabled(false);
+    add(bar, QStringLiteral("mnuGraph"), QStringLiteral("&Graph"));
+    add(bar, QStringLiteral("mnuMap"), QStringLiteral("&Map"));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));

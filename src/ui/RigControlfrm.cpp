@@ -8,10 +8,13 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,6 +47,7 @@ RigControlfrm::RigControlfrm(RigControlfrmLogic& logic, QWidget* parent)
     auto* middle = new QVBoxLayout;
     middle->addWidget(buildOptions());
     middle->addWidget(buildQueries());
+    middle->addWidget(buildRigctld());
     columns->addLayout(middle, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -141,6 +145,7 @@ QWidget* RigControlfrm::buildOptions() {
         commGrid->addWidget(where, (k - 1) % 5, ((k - 1) / 5) * 2 + 1);
     }
     grid->addWidget(comm, 0, 0, 2, 1);
+    serialOnly_.push_back(comm);
 
     const auto simpleGroup =
         [&](const char* caption, G which,
@@ -166,19 +171,19 @@ QWidget* RigControlfrm::buildOptions() {
                             static_cast<int>(i % 3), static_cast<int>(i / 3));
     }
     grid->addWidget(baud, 0, 1);
-    grid->addWidget(
-        simpleGroup(
-            "Parity:", G::Parity,
-            {{"optParityOdd", "Odd"}, {"optParityNone", "None"}, {"optParityEven", "Even"}}),
-        0, 2);
-    grid->addWidget(simpleGroup("Data Bits:", G::Data, {{"optData7", "7"}, {"optData8", "8"}}), 1,
-                    1);
-    grid->addWidget(simpleGroup("Stop Bits:", G::Stop, {{"optStop1", "1"}, {"optStop2", "2"}}), 1,
-                    2);
-    grid->addWidget(
+    QWidget* parity = simpleGroup(
+        "Parity:", G::Parity,
+        {{"optParityOdd", "Odd"}, {"optParityNone", "None"}, {"optParityEven", "Even"}});
+    grid->addWidget(parity, 0, 2);
+    QWidget* data = simpleGroup("Data Bits:", G::Data, {{"optData7", "7"}, {"optData8", "8"}});
+    grid->addWidget(data, 1, 1);
+    QWidget* stop = simpleGroup("Stop Bits:", G::Stop, {{"optStop1", "1"}, {"optStop2", "2"}});
+    grid->addWidget(stop, 1, 2);
+    QWidget* power =
         simpleGroup("Connection Power:", G::Power,
-                    {{"optPowerNone", "None"}, {"optPowerRTS", "RTS"}, {"optPowerDTR", "DTR"}}),
-        2, 0);
+                    {{"optPowerNone", "None"}, {"optPowerRTS", "RTS"}, {"optPowerDTR", "DTR"}});
+    grid->addWidget(power, 2, 0);
+    serialOnly_.insert(serialOnly_.end(), {baud, parity, data, stop, power});
     grid->addWidget(simpleGroup("Radio Polling Rate:", G::Poll,
                                 {{"optPollFast", "100 ms"},
                                  {"optPollMed", "500 ms"},
@@ -217,6 +222,8 @@ QWidget* RigControlfrm::buildQueries() {
     checks->addWidget(chkConvToHex_);
     checks->addWidget(chkConvHex_);
     checks->addWidget(chkFrequency_);
+    serialOnly_.insert(serialOnly_.end(), {freq.caption, freq.edit, mode.caption, mode.edit,
+                                           chkConvToHex_, chkConvHex_});
     checks->addStretch();
     grid->addLayout(checks, 2, 0, 1, 2);
 
@@ -291,6 +298,92 @@ QWidget* RigControlfrm::buildReadouts() {
     return box;
 }
 
+QWidget* RigControlfrm::buildRigctld() {
+    rigctld_ = new QWidget(this);
+    auto* form = new QFormLayout(rigctld_);
+    form->setContentsMargins(0, 0, 0, 0);
+    const auto edit = [&](const char* name, const char* caption,
+                          void (RigControlfrmLogic::*edited)(const std::string&)) {
+        auto* line = new QLineEdit(rigctld_);
+        line->setObjectName(QString::fromLatin1(name));
+        line->setAccessibleName(QString::fromLatin1(caption));
+        connect(line, &QLineEdit::textEdited, this, [this, edited](const QString& text) {
+            act([&] { (logic_.*edited)(fromQString(text)); });
+        });
+        form->addRow(QString::fromLatin1(caption), line);
+        return line;
+    };
+    rigctldHost_ = edit("txtRigctldHost", "rigctld host:", &RigControlfrmLogic::rigctldHostEdited);
+    rigctldPort_ = edit("txtRigctldPort", "rigctld port:", &RigControlfrmLogic::rigctldPortEdited);
+
+    chkStartRigctld_ = new QCheckBox(QStringLiteral("Start rigctld"), rigctld_);
+    chkStartRigctld_->setObjectName(QStringLiteral("chkStartRigctld"));
+    connect(chkStartRigctld_, &QCheckBox::clicked, this,
+            [this](bool on) { act([&] { logic_.chkStartRigctldClick(on); }); });
+    form->addRow(chkStartRigctld_);
+    modelSearch_ = edit("txtModelSearch", "Find model:", &RigControlfrmLogic::modelSearchEdited);
+    models_ = new QListWidget(rigctld_);
+    models_->setObjectName(QStringLiteral("lstRigctldModel"));
+    models_->setAccessibleName(QStringLiteral("Radio model:"));
+    connect(models_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!rendering_) {
+            act([&] { logic_.modelClick(row); });
+        }
+    });
+    form->addRow(QStringLiteral("Radio model:"), models_);
+    rigctldDevice_ =
+        edit("txtRigctldDevice", "Serial device:", &RigControlfrmLogic::rigctldDeviceEdited);
+    rigctldBaud_ = new QComboBox(rigctld_);
+    rigctldBaud_->setObjectName(QStringLiteral("cboRigctldBaud"));
+    rigctldBaud_->setAccessibleName(QStringLiteral("Baud rate:"));
+    for (const int baud : kRigctldBauds) {
+        rigctldBaud_->addItem(QString::number(baud));
+    }
+    connect(rigctldBaud_, &QComboBox::activated, this,
+            [this](int index) { act([&] { logic_.rigctldBaudClick(index); }); });
+    form->addRow(QStringLiteral("Baud rate:"), rigctldBaud_);
+    return rigctld_;
+}
+
+void RigControlfrm::renderRigctld() {
+    const RigctldPanel& p = logic_.state().rigctld;
+    for (QWidget* w : serialOnly_) {
+        w->setVisible(!p.shown);
+    }
+    rigctld_->setVisible(p.shown);
+    if (!p.shown) {
+        return;
+    }
+    const auto show = [](QLineEdit* line, const std::string& text) {
+        const QString q = toQString(text);
+        if (line->text() != q) {
+            line->setText(q);
+        }
+    };
+    show(rigctldHost_, p.host);
+    show(rigctldPort_, p.port);
+    show(modelSearch_, p.search);
+    show(rigctldDevice_, p.device);
+    chkStartRigctld_->setChecked(p.startDaemon);
+    if (modelsShown_ != static_cast<int>(p.models.size())) {
+        models_->clear();
+        for (const HamlibModel& m : p.models) {
+            models_->addItem(toQString(m.caption()));
+        }
+        modelsShown_ = static_cast<int>(p.models.size());
+    }
+    if (models_->currentRow() != p.modelIndex) {
+        models_->setCurrentRow(p.modelIndex);
+    }
+    rigctldBaud_->setCurrentIndex(p.baudIndex);
+    // The daemon's radio matters only when the program starts it.
+    for (QWidget* w :
+         {static_cast<QWidget*>(modelSearch_), static_cast<QWidget*>(models_),
+          static_cast<QWidget*>(rigctldDevice_), static_cast<QWidget*>(rigctldBaud_)}) {
+        w->setEnabled(p.startDaemon);
+    }
+}
+
 void RigControlfrm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     binding_.followFocus();
@@ -325,7 +418,8 @@ void RigControlfrm::render() {
     chkFrequency_->setChecked(s.useFrequency);
     binding_.widget(C::Command2)->setEnabled(s.endTestEnabled);
     polling_->setVisible(s.pollingShown);
-    label10_->setVisible(s.label10Shown);
+    label10_->setVisible(s.label10Shown && !s.rigctld.shown);
+    renderRigctld();
     const RigReadout& r = logic_.readout();
     lblFreq_->setText(toQString(r.frequency));
     lblMode_->setText(toQString(r.mode));

@@ -12,6 +12,8 @@
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
+class QLineEdit;
 class QLabel;
 class QListWidget;
 class QRadioButton;
@@ -38,6 +40,8 @@ private:
     QWidget* buildOptions();
     QWidget* buildQueries();
     QWidget* buildReadouts();
+    QWidget* buildRigctld();
+    void renderRigctld();
     QRadioButton* addOption(QButtonGroup* group, const QString& name, const QString& caption,
                             RigOptionGroup which, int index);
     template <typename F> void act(F&& f);
@@ -56,6 +60,17 @@ private:
     QLabel* lblUnProcess_ = nullptr;
     QLabel* polling_ = nullptr;
     QLabel* label10_ = nullptr;
+    // What applies to a serial radio only, hidden for rigctld, and rigctld's own part.
+    std::vector<QWidget*> serialOnly_;
+    QWidget* rigctld_ = nullptr;
+    QLineEdit* rigctldHost_ = nullptr;
+    QLineEdit* rigctldPort_ = nullptr;
+    QCheckBox* chkStartRigctld_ = nullptr;
+    QLineEdit* modelSearch_ = nullptr;
+    QListWidget* models_ = nullptr;
+    QLineEdit* rigctldDevice_ = nullptr;
+    QComboBox* rigctldBaud_ = nullptr;
+    int modelsShown_ = -1; // how many models the list holds
     bool rendering_ = false;
 };
 

@@ -56,6 +56,23 @@ public:
                          MessageIcon::None});
         return nextFile();
     }
+    std::deque<std::optional<Colour>> colourAnswers; // empty: Cancel
+
+    std::optional<Colour> chooseColour(Colour initial) override {
+        shown.push_back({"colour",
+                         {},
+                         std::to_string(initial),
+                         {},
+                         MessageButtons::OkCancel,
+                         MessageIcon::None});
+        if (colourAnswers.empty()) {
+            return std::nullopt;
+        }
+        const std::optional<Colour> a = colourAnswers.front();
+        colourAnswers.pop_front();
+        return a;
+    }
+
     std::string nextFile() {
         if (fileAnswers.empty()) {
             return {};

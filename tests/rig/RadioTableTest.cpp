@@ -11,26 +11,12 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(RadioTable, ListsTheNineteenRadiosInListOrder) {
-    const char* names[] = {"None",
-                           "Elecraft",
-                           "Icom",
-                           "Icom 735",
-                           "Kenwood",
-                           "Kenwood 2",
-                           "Ten Tec Omni VI",
-                           "Ten Tec Orion",
-                           "Ten Tec Fnt Pnl",
-                           "Ten Tec Pegasus",
-                           "Yaesu",
-                           "Yaesu 757 GX II",
-                           "Yaesu 890",
-                           "Yaesu 920",
-                           "Yaesu 990",
-                           "Yaesu 1000 D",
-                           "Yaesu 1000",
-                           "Yaesu FTdx9000",
-                           "Other"};
+TEST(RadioTable, ListsTheRadiosInListOrder) {
+    const char* names[] = {
+        "None",         "Elecraft",        "Icom",           "Icom 735",        "Kenwood",
+        "Kenwood 2",    "Ten Tec Omni VI", "Ten Tec Orion",  "Ten Tec Fnt Pnl", "Ten Tec Pegasus",
+        "Yaesu",        "Yaesu 757 GX II", "Yaesu 890",      "Yaesu 920",       "Yaesu 990",
+        "Yaesu 1000 D", "Yaesu 1000",      "Yaesu FTdx9000", "Other",           "Hamlib rigctld"};
     ASSERT_EQ(std::size(names), kRadios.size());
     for (std::size_t i = 0; i < kRadios.size(); ++i) {
         EXPECT_EQ(kRadios[i].rigType, names[i]) << i;

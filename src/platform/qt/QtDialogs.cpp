@@ -2,6 +2,7 @@
 
 #include "platform/qt/QtText.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -97,6 +98,16 @@ std::string QtDialogs::inputBox(const std::string& title, const std::string& pro
     const QString answer = QInputDialog::getText(parent_, toQString(title), toQString(prompt),
                                                  QLineEdit::Normal, toQString(defaultAnswer), &ok);
     return ok ? fromQString(answer) : std::string();
+}
+
+std::optional<Colour> QtDialogs::chooseColour(Colour initial) {
+    const QColor chosen =
+        QColorDialog::getColor(QColor(redOf(initial), greenOf(initial), blueOf(initial)), parent_);
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return rgb(static_cast<std::uint8_t>(chosen.red()), static_cast<std::uint8_t>(chosen.green()),
+               static_cast<std::uint8_t>(chosen.blue()));
 }
 
 } // namespace qv

@@ -19,6 +19,7 @@ public:
                              const std::string& defaultName, const std::string& filter) override;
     std::string openFileName(const std::string& title, const std::string& startFolder,
                              const std::string& filter) override;
+    std::optional<Colour> chooseColour(Colour initial) override;
 
 private:
     QWidget* parent_ = nullptr;

@@ -116,17 +116,6 @@ constexpr ModeCode kStatusYaesuModes[] = {{0x00, Mode::LSB}, {0x01, Mode::USB}, 
 
 RadioSimulator::RadioSimulator(std::string rigType, std::uint64_t hz, Mode mode)
     : rigType_(std::move(rigType)), hz_(hz), mode_(mode) {
-    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
-        return;
-    }
-    slavePath_ = ptsname(master_);
-    slaveHold_ = ::open(slavePath_.c_str(), O_RDWR | O_NOCTTY);
-    termios raw{};
-    if (slaveHold_ >= 0 && tcgetattr(slaveHold_, &raw) == 0) {
-        cfmakeraw(&raw);
-        tcsetattr(slaveHold_, TCSANOW, &raw);
-    }
     thread_ = std::thread([this] { run(); });
 }
 
@@ -134,12 +123,6 @@ RadioSimulator::~RadioSimulator() {
     stop_ = true;
     if (thread_.joinable()) {
         thread_.join();
-    }
-    if (slaveHold_ >= 0) {
-        ::close(slaveHold_);
-    }
-    if (master_ >= 0) {
-        ::close(master_);
     }
 }
 
@@ -150,12 +133,12 @@ std::vector<std::string> RadioSimulator::commands() const {
 
 void RadioSimulator::run() {
     while (!stop_) {
-        pollfd p{master_, POLLIN, 0};
+        pollfd p{pty_.master(), POLLIN, 0};
         if (::poll(&p, 1, 20) <= 0 || (p.revents & POLLIN) == 0) {
             continue;
         }
         char buffer[4096];
-        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        const ssize_t n = ::read(pty_.master(), buffer, sizeof buffer);
         if (n > 0) {
             input_.append(buffer, static_cast<std::size_t>(n));
             serve();
@@ -172,7 +155,7 @@ void RadioSimulator::send(const std::string& bytes) {
             std::this_thread::sleep_until(due + characterTime_);
         }
         const std::size_t chunk = paced ? 1 : bytes.size() - done;
-        const ssize_t n = ::write(master_, bytes.data() + done, chunk);
+        const ssize_t n = ::write(pty_.master(), bytes.data() + done, chunk);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
             due += characterTime_ * static_cast<int>(n);

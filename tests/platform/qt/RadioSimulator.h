@@ -7,6 +7,8 @@
 // front-panel protocols. It runs on its own thread; the test turns its dial and
 // reads what the program set.
 
+#include "PseudoTerminal.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -28,7 +30,7 @@ public:
     RadioSimulator& operator=(const RadioSimulator&) = delete;
 
     // The device the program opens, or empty when no pseudo-terminal could be made.
-    const std::string& devicePath() const { return slavePath_; }
+    const std::string& devicePath() const { return pty_.devicePath(); }
 
     // Takes as long as a line at this speed would: each command is answered once
     // its last character would have arrived, and replies leave one character at a
@@ -58,9 +60,7 @@ private:
     std::string rigType_;
     std::atomic<std::uint64_t> hz_;
     std::atomic<Mode> mode_;
-    int master_ = -1;
-    int slaveHold_ = -1; // keeps the line up while the program has it closed
-    std::string slavePath_;
+    PseudoTerminal pty_;
     std::string input_;
     mutable std::mutex mutex_;
     std::vector<std::string> commands_;
