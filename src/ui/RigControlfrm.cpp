@@ -261,6 +261,8 @@ QWidget* RigControlfrm::buildQueries() {
                             box);
     hint->setWordWrap(true);
     grid->addWidget(hint, 5, 0, 1, 2);
+    // The strings are the serial radios' business; rigctld takes none.
+    serialOnly_.push_back(hint);
     return box;
 }
 
