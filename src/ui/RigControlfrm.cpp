@@ -304,26 +304,34 @@ QWidget* RigControlfrm::buildRigctld() {
     rigctld_ = new QWidget(this);
     auto* form = new QFormLayout(rigctld_);
     form->setContentsMargins(0, 0, 0, 0);
-    const auto edit = [&](const char* name, const char* caption,
-                          void (RigControlfrmLogic::*edited)(const std::string&)) {
+    const auto edit = [&](const char* name, const char* caption, auto edited) {
         auto* line = new QLineEdit(rigctld_);
         line->setObjectName(QString::fromLatin1(name));
         line->setAccessibleName(QString::fromLatin1(caption));
         connect(line, &QLineEdit::textEdited, this, [this, edited](const QString& text) {
-            act([&] { (logic_.*edited)(fromQString(text)); });
+            act([&] { edited(logic_, fromQString(text)); });
         });
         form->addRow(QString::fromLatin1(caption), line);
         return line;
     };
-    rigctldHost_ = edit("txtRigctldHost", "rigctld host:", &RigControlfrmLogic::rigctldHostEdited);
-    rigctldPort_ = edit("txtRigctldPort", "rigctld port:", &RigControlfrmLogic::rigctldPortEdited);
+    rigctldHost_ =
+        edit("txtRigctldHost", "rigctld host:", [](RigControlfrmLogic& l, const std::string& t) {
+            l.rigctldHostEdited(t);
+        });
+    rigctldPort_ =
+        edit("txtRigctldPort", "rigctld port:", [](RigControlfrmLogic& l, const std::string& t) {
+            l.rigctldPortEdited(t);
+        });
 
     chkStartRigctld_ = new QCheckBox(QStringLiteral("Start rigctld"), rigctld_);
     chkStartRigctld_->setObjectName(QStringLiteral("chkStartRigctld"));
     connect(chkStartRigctld_, &QCheckBox::clicked, this,
             [this](bool on) { act([&] { logic_.chkStartRigctldClick(on); }); });
     form->addRow(chkStartRigctld_);
-    modelSearch_ = edit("txtModelSearch", "Find model:", &RigControlfrmLogic::modelSearchEdited);
+    modelSearch_ =
+        edit("txtModelSearch", "Find model:", [](RigControlfrmLogic& l, const std::string& t) {
+            l.modelSearchEdited(t);
+        });
     models_ = new QListWidget(rigctld_);
     models_->setObjectName(QStringLiteral("lstRigctldModel"));
     models_->setAccessibleName(QStringLiteral("Radio model:"));
@@ -334,7 +342,9 @@ QWidget* RigControlfrm::buildRigctld() {
     });
     form->addRow(QStringLiteral("Radio model:"), models_);
     rigctldDevice_ =
-        edit("txtRigctldDevice", "Serial device:", &RigControlfrmLogic::rigctldDeviceEdited);
+        edit("txtRigctldDevice", "Serial device:", [](RigControlfrmLogic& l, const std::string& t) {
+            l.rigctldDeviceEdited(t);
+        });
     rigctldBaud_ = new QComboBox(rigctld_);
     rigctldBaud_->setObjectName(QStringLiteral("cboRigctldBaud"));
     rigctldBaud_->setAccessibleName(QStringLiteral("Baud rate:"));

@@ -74,19 +74,18 @@ frmWinKey::frmWinKey(frmWinKeyLogic& logic, QWidget* parent)
         new QLabel(QStringLiteral("Up / down arrows from main form change speeds."), this));
 
     auto* buttons = new QHBoxLayout;
-    const std::array<std::tuple<C, const char*, const char*, void (frmWinKeyLogic::*)()>, 5>
-        commands{{
-            {C::cmdOpenWinkey, "cmdOpenWinkey", "Open", &frmWinKeyLogic::cmdOpenWinkey_Click},
-            {C::cmdCloseWinkey, "cmdCloseWinkey", "Close", &frmWinKeyLogic::cmdCloseWinkey_Click},
-            {C::cmdStop, "cmdStop", "Stop", &frmWinKeyLogic::cmdStop_Click},
-            {C::Command3, "Command3", "Test", &frmWinKeyLogic::Command3_Click},
-            {C::cmdDone, "cmdDone", "&Done", &frmWinKeyLogic::cmdDone_Click},
-        }};
-    for (const auto& [control, name, caption, click] : commands) {
+    const auto button = [&](C control, const char* name, const char* caption, auto click) {
         buttons->addWidget(binding_.addButton(control, QString::fromLatin1(name),
                                               QString::fromLatin1(caption),
-                                              [this, click = click] { (logic_.*click)(); }));
-    }
+                                              [this, click] { click(logic_); }));
+    };
+    button(C::cmdOpenWinkey, "cmdOpenWinkey", "Open",
+           [](frmWinKeyLogic& l) { l.cmdOpenWinkey_Click(); });
+    button(C::cmdCloseWinkey, "cmdCloseWinkey", "Close",
+           [](frmWinKeyLogic& l) { l.cmdCloseWinkey_Click(); });
+    button(C::cmdStop, "cmdStop", "Stop", [](frmWinKeyLogic& l) { l.cmdStop_Click(); });
+    button(C::Command3, "Command3", "Test", [](frmWinKeyLogic& l) { l.Command3_Click(); });
+    button(C::cmdDone, "cmdDone", "&Done", [](frmWinKeyLogic& l) { l.cmdDone_Click(); });
     layout->addLayout(buttons);
 
     binding_.setTabOrder(std::array{C::txtWKComPort, C::txtWKWPM, C::txtWeight, C::txtLeadIn,
