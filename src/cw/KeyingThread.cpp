@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <pthread.h>
 #include <sched.h>
 
@@ -21,12 +22,19 @@ constexpr KeyingMilliseconds kHandoverLead(30);
 
 // Edges are due to the millisecond: where the system grants it, a real-time
 // priority keeps other programs from delaying them. Without the right the
-// thread keys at its normal priority. Its waits are bounded, so it never holds
-// a processor for longer than one character.
-void raisePriority() {
+// thread keys at its normal priority. Timer and Sleep wait between edges, so
+// the thread never holds a processor for long. The counting loop holds one for
+// the whole message instead: a real-time thread that never waits is throttled
+// by the system (pauses of tens of milliseconds) and starves the window's
+// thread, so the loop counts at the normal priority it was calibrated at.
+void keyingPriority(TimingMethod method) {
     sched_param param{};
-    param.sched_priority = 10;
-    (void)pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
+    if (method == TimingMethod::Loop) {
+        (void)pthread_setschedparam(pthread_self(), SCHED_OTHER, &param);
+    } else {
+        param.sched_priority = 10;
+        (void)pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
+    }
 }
 
 bool validLength(double value) {
@@ -98,7 +106,7 @@ bool KeyingThread::busy() const {
 }
 
 void KeyingThread::run() {
-    raisePriority();
+    std::optional<TimingMethod> priorityFor;
     std::unique_lock lock(mutex_);
     while (true) {
         wake_.wait(lock, [this] { return busy_ || quitting_; });
@@ -109,6 +117,10 @@ void KeyingThread::run() {
         pending_.clear();
         const KeyingTiming timing = pendingTiming_;
         lock.unlock();
+        if (priorityFor != timing.method) {
+            keyingPriority(timing.method);
+            priorityFor = timing.method;
+        }
         bool released = false;
         const KeyingResult result = key(sequence, timing, released);
         if (!released) {
