@@ -69,6 +69,8 @@ SuperCheckLine::SuperCheckLine(QWidget* parent) : QWidget(parent) {
     list_->setItemDelegate(new SeparatorDelegate(list_));
     list_->setFixedHeight(list_->fontMetrics().height() + 2 * list_->frameWidth() + 8);
     row->addWidget(list_, 1);
+    // One line high: the room above belongs to the contact list.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 void SuperCheckLine::render(const SuperCheckState& s) {

@@ -73,6 +73,18 @@ TEST(SuperCheckLine, FollowsTheCallFieldAndReadsAsAListOfCalls) {
     EXPECT_EQ(line->text(QAccessible::Name), "one edit away: K1AA worked");
 }
 
+// The line is one row high however tall the window is: the room the main
+// window grows by goes to the contact list, as it did before the line came.
+TEST(SuperCheckLine, IsOneRowHighAndLeavesTheRoomToTheContactList) {
+    SuperCheckWindow h;
+    ASSERT_TRUE(h.startWithList());
+    QWidget* line = h.list()->parentWidget();
+    QWidget* contacts = h.form->findChild<QWidget*>("ListView1");
+    ASSERT_NE(contacts, nullptr);
+    EXPECT_LE(line->height(), h.list()->height() + 4);
+    EXPECT_GT(contacts->height(), 6 * line->height());
+}
+
 TEST(SuperCheckLine, CtrlDownAndCtrlEnterPutTheChosenCallIntoTheCallField) {
     SuperCheckWindow h;
     ASSERT_TRUE(h.startWithList());
