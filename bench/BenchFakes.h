@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "platform/Timer.h"
+#include "rig/serial/SerialLink.h"
 
 #include <chrono>
 #include <memory>
@@ -112,5 +113,44 @@ public:
         return key == "CommPort1" ? device : defaultValue;
     }
 };
+
+// A serial port that opens and keeps its number but carries nothing.
+class IdleSerialLink : public SerialLink {
+public:
+    void setPort(int number) override { port_ = number; }
+    int port() const override { return port_; }
+    void setSettings(const SerialSettings&) override {}
+    void setHandshaking(Handshaking) override {}
+    Status open() override {
+        open_ = true;
+        return Status::success();
+    }
+    void close() override { open_ = false; }
+    bool isOpen() const override { return open_; }
+    Status setDtr(bool) override { return Status::success(); }
+    Status setRts(bool) override { return Status::success(); }
+    Status write(std::string_view) override { return Status::success(); }
+    std::string takeInput() override { return {}; }
+    std::size_t outBufferCount() const override { return 0; }
+    void setEventHandler(EventHandler) override {}
+
+private:
+    int port_ = 0;
+    bool open_ = false;
+};
+
+// Runs an event loop, turn() waiting for and handling its next events, until
+// done() or the deadline; false when the deadline came first.
+template <typename Done, typename Turn>
+bool turnEventsUntil(Done done, Turn turn, std::chrono::milliseconds deadline) {
+    const auto start = std::chrono::steady_clock::now();
+    while (!done()) {
+        if (std::chrono::steady_clock::now() - start > deadline) {
+            return false;
+        }
+        turn();
+    }
+    return true;
+}
 
 } // namespace qv::bench

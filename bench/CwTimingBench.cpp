@@ -31,24 +31,13 @@ namespace {
 using Steady = std::chrono::steady_clock;
 
 // A keying port that notes the time of every change of its RTS line.
-class RecordingLink : public SerialLink {
+class RecordingLink : public bench::IdleSerialLink {
 public:
     struct Edge {
         bool down;
         Steady::time_point at;
     };
 
-    void setPort(int number) override { port_ = number; }
-    int port() const override { return port_; }
-    void setSettings(const SerialSettings&) override {}
-    void setHandshaking(Handshaking) override {}
-    Status open() override {
-        open_ = true;
-        return Status::success();
-    }
-    void close() override { open_ = false; }
-    bool isOpen() const override { return open_; }
-    Status setDtr(bool) override { return Status::success(); }
     Status setRts(bool on) override {
         const auto now = Steady::now();
         const std::lock_guard lock(mutex_);
@@ -57,10 +46,6 @@ public:
         }
         return Status::success();
     }
-    Status write(std::string_view) override { return Status::success(); }
-    std::string takeInput() override { return {}; }
-    std::size_t outBufferCount() const override { return 0; }
-    void setEventHandler(EventHandler) override {}
 
     std::vector<Edge> edges() {
         const std::lock_guard lock(mutex_);
@@ -70,8 +55,6 @@ public:
 private:
     std::mutex mutex_;
     std::vector<Edge> edges_;
-    int port_ = 0;
-    bool open_ = false;
 };
 
 class NoParallelPort : public ParallelPort {

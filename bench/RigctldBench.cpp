@@ -41,15 +41,9 @@ public:
 };
 
 template <typename Done> bool runUntil(Done done, qint64 deadlineMs) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done()) {
-        if (elapsed.elapsed() > deadlineMs) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
+    return bench::turnEventsUntil(
+        done, [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); },
+        std::chrono::milliseconds(deadlineMs));
 }
 
 int freePort() {

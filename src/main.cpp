@@ -51,6 +51,43 @@
 #include <QSettings>
 #include <QTimer>
 
+namespace {
+
+// The folder of the settings store, made first when create is set.
+std::string settingsStoreFolder(bool create) {
+    const QString folder = QFileInfo(QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                               qv::kSettingsApplication, qv::kSettingsApplication)
+                                         .fileName())
+                               .absolutePath();
+    if (create) {
+        QDir().mkpath(folder);
+    }
+    return folder.toStdString();
+}
+
+// The known calls of super check partial: the working directory's MASTER.SCP,
+// else the one of Debian's hamradio-files. Read and indexed on a thread of its
+// own, started once the first window is up (the first turn of an event loop)
+// so that it takes no time from it; the result is queued onto the window's thread.
+void loadMasterListOnceShown(qv::Form1& window, const std::string& workingDirectory,
+                             std::jthread& loader) {
+    QTimer::singleShot(0, &window, [&window, &loader, workingDirectory] {
+        loader = std::jthread([workingDirectory,
+                               arrived = qv::queuedOnto<std::shared_ptr<qv::MasterListLoad>>(
+                                   &window, [&window](std::shared_ptr<qv::MasterListLoad> loaded) {
+                                       window.masterListArrived(std::move(*loaded));
+                                   })] {
+            // Below the window's thread, which then wins a busy processor.
+            (void)setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+            qv::PosixFileStore working(workingDirectory);
+            qv::PosixFileStore installed("/usr/share/hamradio-files");
+            arrived(std::make_shared<qv::MasterListLoad>(qv::loadMasterList(working, installed)));
+        });
+    });
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     // --help and --version answer before anything starts, without a display.
     if (const auto reply =
@@ -168,7 +205,6 @@ int main(int argc, char* argv[]) {
     qv::QtSerialLink winKeyerLink(ports);
     qv::WinKeyerDevice winKeyerDevice({winKeyerLink, clock, wait});
     qv::WinKeyerSender winKeyer({winKeyerDevice, cwBuffer, timers});
-    qv::CwPortRule& winKeyerPorts = portRule;
     portRule.attachWinKeyer(&winKeyer);
 
     // The CW setup window's logic, which holds the messages and the send loop.
@@ -201,19 +237,11 @@ int main(int argc, char* argv[]) {
     // "WK.txt" lies beside the program, or in the settings store's folder when the
     // program's folder cannot be written (an installed copy).
     const bool programDirWritable = QFileInfo(QString::fromStdString(programDir)).isWritable();
-    const QString settingsFolder =
-        QFileInfo(QSettings(QSettings::NativeFormat, QSettings::UserScope, qv::kSettingsApplication,
-                            qv::kSettingsApplication)
-                      .fileName())
-            .absolutePath();
-    if (!programDirWritable) {
-        QDir().mkpath(settingsFolder);
-    }
-    qv::PosixFileStore userSettingsFolder(settingsFolder.toStdString());
+    qv::PosixFileStore userSettingsFolder(settingsStoreFolder(!programDirWritable));
     qv::frmWinKeyLogic winKeyWindow({winKeyer,
                                      program.keyers.cw,
                                      cwBuffer,
-                                     winKeyerPorts,
+                                     portRule,
                                      {besideProgram, userSettingsFolder, programDirWritable},
                                      dialogs,
                                      [&program] { return program.profile.ownCall; }});
@@ -221,25 +249,9 @@ int main(int argc, char* argv[]) {
     qv::Form1 form1(program);
     blindWindow.setSavePreferences([&] { program.form1.storePreferences(); });
     dialogs.setParent(&form1);
-    // The known calls of super check partial: the working directory's MASTER.SCP,
-    // else the one of Debian's hamradio-files. Read and indexed on a thread of its
-    // own, started once the first window is up (the first turn of an event loop)
-    // so that it takes no time from it; the result is queued onto this thread.
-    qv::PosixFileStore scpWorking(workingDirectory);
-    qv::PosixFileStore scpInstalled("/usr/share/hamradio-files");
+    // Joined before the window it reports to is gone.
     std::jthread scpLoader;
-    QTimer::singleShot(0, &form1, [&] {
-        scpLoader = std::jthread([&scpWorking, &scpInstalled,
-                                  arrived = qv::queuedOnto<std::shared_ptr<qv::MasterListLoad>>(
-                                      &form1, [&form1](std::shared_ptr<qv::MasterListLoad> loaded) {
-                                          form1.masterListArrived(std::move(*loaded));
-                                      })] {
-            // Below the window's thread, which then wins a busy processor.
-            (void)setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
-            arrived(
-                std::make_shared<qv::MasterListLoad>(qv::loadMasterList(scpWorking, scpInstalled)));
-        });
-    });
+    loadMasterListOnceShown(form1, workingDirectory, scpLoader);
     if (!form1.start()) {
         return 1;
     }

@@ -242,7 +242,7 @@ void CWFrmLogic::setRepeatFromText() {
     TextField& box = s_[C::txtCWLoop];
     const double seconds = isNumeric(box.text) ? leadingNumber(box.text) : -1;
     if (seconds >= 0 && seconds < 60) {
-        tmrRepeat_->setInterval(static_cast<std::uint32_t>(roundHalfEven(seconds * 1000)));
+        tmrRepeat_->setInterval(repeatIntervalOf(box.text));
     } else {
         box.setText("0");
         tmrRepeat_->setInterval(0);

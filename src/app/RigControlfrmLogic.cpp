@@ -340,10 +340,6 @@ void RigControlfrmLogic::saveSettingsFile() {
     }
 }
 
-} // namespace qv
-
-namespace qv {
-
 void RigControlfrmLogic::loadRigctldSettings() {
     if (!u_.settings) {
         return;

@@ -19,9 +19,7 @@ int wholeCount(const std::string& text) {
 
 std::string capitals(std::string text) {
     for (char& c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
+        c = static_cast<char>(capital(static_cast<unsigned char>(c)));
     }
     return text;
 }

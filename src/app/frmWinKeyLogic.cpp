@@ -186,24 +186,23 @@ void frmWinKeyLogic::leavePort() {
     u_.sender.setPort(s_.port);
 }
 
-void frmWinKeyLogic::applySpeed() {
-    TextField& box = s_[C::txtWKWPM];
+void frmWinKeyLogic::applyByte(Control c, const char* fallback, int low, int high,
+                               void (WinKeyerLibrary::*set)(std::uint8_t)) {
+    TextField& box = s_[c];
     const std::optional<double> n = fieldNumber(box);
     if (!n) {
-        box.setText("18");
-    } else if (const auto wpm = inRange(*n, 0, 99)) {
-        u_.sender.device().wk_wpm(*wpm);
+        box.setText(fallback);
+    } else if (const auto value = inRange(*n, low, high)) {
+        (u_.sender.device().*set)(*value);
     }
 }
 
+void frmWinKeyLogic::applySpeed() {
+    applyByte(C::txtWKWPM, "18", 0, 99, &WinKeyerLibrary::wk_wpm);
+}
+
 void frmWinKeyLogic::applyWeight() {
-    TextField& box = s_[C::txtWeight];
-    const std::optional<double> n = fieldNumber(box);
-    if (!n) {
-        box.setText("50");
-    } else if (const auto weight = inRange(*n, 0, 99)) {
-        u_.sender.device().wk_weight(*weight);
-    }
+    applyByte(C::txtWeight, "50", 0, 99, &WinKeyerLibrary::wk_weight);
 }
 
 void frmWinKeyLogic::applyLeadTail(Leaving resetWhich) {
@@ -224,13 +223,7 @@ void frmWinKeyLogic::applyLeadTail(Leaving resetWhich) {
 }
 
 void frmWinKeyLogic::applyRatio() {
-    TextField& box = s_[C::txtRatio];
-    const std::optional<double> n = fieldNumber(box);
-    if (!n) {
-        box.setText("50");
-    } else if (const auto ratio = inRange(*n, 32, 67)) {
-        u_.sender.device().wk_ditdah_ratio(*ratio);
-    }
+    applyByte(C::txtRatio, "50", 32, 67, &WinKeyerLibrary::wk_ditdah_ratio);
 }
 
 void frmWinKeyLogic::ApplyWinKeyerSettings() {

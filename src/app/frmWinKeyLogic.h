@@ -137,6 +137,10 @@ public:
 
 private:
     enum class Leaving { LeadIn, Tail };
+    // Sends a field's number to the keyer when it lies from low to high; a
+    // field that is no number gets its default back.
+    void applyByte(Control c, const char* fallback, int low, int high,
+                   void (WinKeyerLibrary::*set)(std::uint8_t));
     void applySpeed();
     void applyWeight();
     void applyLeadTail(Leaving resetWhich);

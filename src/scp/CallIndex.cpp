@@ -1,19 +1,11 @@
 #include "scp/CallIndex.h"
 
+#include "base/Cp1252.h"
+
 #include <algorithm>
 
 namespace qv {
 namespace {
-
-std::string upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return out;
-}
 
 std::uint32_t hashOf(std::string_view s) {
     std::uint32_t h = 2166136261u; // FNV-1a
@@ -109,11 +101,11 @@ std::optional<std::uint32_t> CallIndex::findUpper(std::string_view call) const {
 }
 
 std::optional<std::uint32_t> CallIndex::find(std::string_view call) const {
-    return findUpper(upper(call));
+    return findUpper(toUpper(call));
 }
 
 std::vector<std::uint32_t> CallIndex::containing(std::string_view part, std::size_t limit) const {
-    const std::string wanted = upper(part);
+    const std::string wanted = toUpper(part);
     std::vector<std::uint32_t> best; // a max-heap of the smallest call numbers met
     if (wanted.empty() || limit == 0) {
         return best;
@@ -146,7 +138,7 @@ std::vector<std::uint32_t> CallIndex::containing(std::string_view part, std::siz
 }
 
 std::vector<std::uint32_t> CallIndex::oneEditAway(std::string_view typed, std::size_t limit) const {
-    const std::string base = upper(typed);
+    const std::string base = toUpper(typed);
     std::vector<std::uint32_t> found;
     const auto look = [&](const std::string& variant) {
         if (const auto id = findUpper(variant)) {

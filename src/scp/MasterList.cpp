@@ -1,5 +1,7 @@
 #include "scp/MasterList.h"
 
+#include "base/Cp1252.h"
+
 #include <unordered_set>
 
 namespace qv {
@@ -47,9 +49,7 @@ MasterListText parseMasterList(std::string_view bytes) {
         std::string call(line);
         bool valid = call.size() <= kMaxListedCall;
         for (char& c : call) {
-            if (c >= 'a' && c <= 'z') {
-                c = static_cast<char>(c - 'a' + 'A');
-            }
+            c = toUpper(c);
             valid = valid && callCharacter(c);
         }
         if (!valid) {

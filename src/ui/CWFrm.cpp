@@ -44,7 +44,9 @@ template <typename T, std::size_t N> int indexOf(const std::array<T, N>& all, T 
 
 CWFrm::CWFrm(CWFrmLogic& logic, Program& program, QWidget* parent)
     : QDialog(parent), logic_(logic), program_(program),
-      binding_(*this, logic, [this] { render(); }), options_([this](std::size_t group, int index) {
+      binding_(*this, logic, [this] { render(); }),
+      showing_(*this, logic, binding_, CWFrmControl::Text1),
+      options_([this](std::size_t group, int index) {
           const auto i = static_cast<std::size_t>(index);
           act([&] {
               if (group == 0) {
@@ -88,7 +90,6 @@ CWFrm::CWFrm(CWFrmLogic& logic, Program& program, QWidget* parent)
     }
     binding_.setTabOrder(order);
 
-    connect(this, &QDialog::rejected, this, [this] { hidden(); });
     render();
 }
 
@@ -248,27 +249,17 @@ QWidget* CWFrm::buildButtons() {
 }
 
 void CWFrm::showModal() {
-    logic_.show();
-    render();
-    exec();
+    showing_.showModal();
 }
 
 void CWFrm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    binding_.followFocus();
-    binding_.showFocus();
-    render();
+    showing_.shown();
 }
 
 template <typename F> void CWFrm::act(F&& f) {
     f();
     render();
-}
-
-void CWFrm::hidden() {
-    if (logic_.state().visible) {
-        logic_.closed();
-    }
 }
 
 void CWFrm::render() {
@@ -283,14 +274,7 @@ void CWFrm::render() {
         binding_.widget(c)->setEnabled(s.loopControlsEnabled);
     }
     lblLoop_->setEnabled(s.loopControlsEnabled);
-    if (s.focus != shownFocus_ && isVisible()) {
-        shownFocus_ = s.focus;
-        binding_.showFocus();
-    }
-    if (!s.visible && isVisible()) {
-        binding_.stopFollowingFocus();
-        hide();
-    }
+    showing_.showFocusAndVisibility();
 }
 
 } // namespace qv

@@ -2,6 +2,7 @@
 
 #include "app/CWFrmLogic.h"
 #include "ui/DialogBinding.h"
+#include "ui/DialogShowing.h"
 #include "ui/OptionButtons.h"
 
 #include <QDialog>
@@ -35,16 +36,15 @@ private:
     QWidget* buildTiming();
     QWidget* buildButtons();
     template <typename F> void act(F&& f);
-    void hidden();
 
     CWFrmLogic& logic_;
     Program& program_;
     DialogBinding<CWFrmLogic, kCWFrmControls> binding_;
+    DialogShowing<CWFrm, CWFrmLogic, kCWFrmControls> showing_;
     OptionButtons<2> options_;
     QCheckBox* check1_ = nullptr;
     QLabel* label23_ = nullptr;
     QLabel* lblLoop_ = nullptr;
-    CWFrmControl shownFocus_ = CWFrmControl::Text1;
 };
 
 } // namespace qv

@@ -235,6 +235,12 @@ void Form1::showCWStringsMinimised() {
     cwStrings_->showMinimised();
 }
 
+void Form1::takeSpot(QTreeWidgetItem* item) {
+    if (const int row = txtDX_->indexOfTopLevelItem(item); row >= 0) {
+        act([&] { program_.spotDisplay.listClicked(static_cast<std::size_t>(row)); });
+    }
+}
+
 PacketSpotfrm& Form1::spottingWindow() {
     if (!spotWindow_) {
         spotWindow_ = std::make_unique<PacketSpotfrm>(program_.spotWindow, this);
@@ -298,12 +304,8 @@ void Form1::buildSpotStrip(QVBoxLayout* layout) {
     txtDX_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     txtDX_->setFixedHeight(txtDX_->fontMetrics().height() * 6);
     txtDX_->hide();
-    connect(txtDX_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        const int row = txtDX_->indexOfTopLevelItem(item);
-        if (row >= 0) {
-            act([&] { program_.spotDisplay.listClicked(static_cast<std::size_t>(row)); });
-        }
-    });
+    connect(txtDX_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { takeSpot(item); });
     connect(txtDX_, &QTreeWidget::itemDoubleClicked, this,
             [this] { open(ShortcutWindow::SpectrumMap); });
     layout->addWidget(txtDX_);
@@ -469,7 +471,7 @@ void Form1::connectMenu() {
         logic_.storePreferences();
         return program_.working.LoadLog();
     });
-    // "&CW Setup" stays hidden: the program logs in phone mode.
+    // "&CW Setup" is wired but hidden in the menu: the program logs in phone mode.
     menu_->action(QStringLiteral("mnuCWSetup"))->setEnabled(program_.cwWindow != nullptr);
     on("mnuCWSetup", [this] {
         logic_.storePreferences();
@@ -702,11 +704,12 @@ bool Form1::dispatchKey(QKeyEvent* event) {
     act([&] {
         consumed = logic_.keys().handle(down, ch < 0 ? keys::kNone : ch);
         // Ctrl+Down, Ctrl+Up and Ctrl+Enter work the known-calls line; the main
-        // window's keys leave them free.
+        // window's keys leave them free. Both Enter keys are one key to it.
+        KeyDown check = down;
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            down.code = SuperCheck::kEnterCode;
+            check.code = SuperCheck::kEnterCode;
         }
-        consumed = program_.superCheck.keyDown(down) || consumed;
+        consumed = program_.superCheck.keyDown(check) || consumed;
     });
     return consumed;
 }
@@ -767,9 +770,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtDX_ && t == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (const int row = txtDX_->indexOfTopLevelItem(txtDX_->currentItem()); row >= 0) {
-                act([&] { program_.spotDisplay.listClicked(static_cast<std::size_t>(row)); });
-            }
+            takeSpot(txtDX_->currentItem());
             return true;
         }
     }

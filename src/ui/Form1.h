@@ -15,6 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QTreeView;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QVBoxLayout;
 
 namespace qv {
@@ -94,6 +95,8 @@ private:
     void refreshBandMap() override;
     PacketSpotfrm& spottingWindow();
     void buildSpotStrip(QVBoxLayout* layout);
+    // A spot of the list strip chosen by a click or Enter: its call is taken.
+    void takeSpot(QTreeWidgetItem* item);
     void renderSpots();
     void sizeSpotColumns();
 

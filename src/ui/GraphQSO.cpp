@@ -31,13 +31,11 @@ QColor qtColour(Colour c) {
 }
 
 QString textStyle(Colour fore, Colour back) {
-    return QStringLiteral("color: rgb(%1,%2,%3); background-color: rgb(%4,%5,%6);")
-        .arg(redOf(fore))
-        .arg(greenOf(fore))
-        .arg(blueOf(fore))
-        .arg(redOf(back))
-        .arg(greenOf(back))
-        .arg(blueOf(back));
+    return QStringLiteral("color: rgb(%1,%2,%3); ")
+               .arg(redOf(fore))
+               .arg(greenOf(fore))
+               .arg(blueOf(fore)) +
+           backgroundStyle(back);
 }
 
 QLabel* axisLabel(QWidget* parent, const QString& name, Qt::Alignment alignment) {

@@ -30,6 +30,7 @@ QString numbered(const char* name, std::size_t n) {
 
 PhoneFrm::PhoneFrm(PhoneFrmLogic& logic, QWidget* parent)
     : QDialog(parent), logic_(logic), binding_(*this, logic, [this] { render(); }),
+      showing_(*this, logic, binding_, PhoneFrmControl::Text1),
       options_([this](std::size_t, int index) {
           act([&] { logic_.optionClick(static_cast<PttLine>(index)); });
       }) {
@@ -71,7 +72,6 @@ PhoneFrm::PhoneFrm(PhoneFrmLogic& logic, QWidget* parent)
     }
     binding_.setTabOrder(order);
 
-    connect(this, &QDialog::rejected, this, [this] { hidden(); });
     render();
 }
 
@@ -148,27 +148,17 @@ void PhoneFrm::showModeless() {
 }
 
 void PhoneFrm::showModal() {
-    logic_.show();
-    render();
-    exec();
+    showing_.showModal();
 }
 
 void PhoneFrm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    binding_.followFocus();
-    binding_.showFocus();
-    render();
+    showing_.shown();
 }
 
 template <typename F> void PhoneFrm::act(F&& f) {
     f();
     render();
-}
-
-void PhoneFrm::hidden() {
-    if (logic_.state().visible) {
-        logic_.closed();
-    }
 }
 
 void PhoneFrm::render() {
@@ -177,14 +167,7 @@ void PhoneFrm::render() {
     options_.show({static_cast<int>(s.line)});
     binding_.widget(C::Command12)->setVisible(s.stopShown);
     // Test and Browse move the focus to Done.
-    if (s.focus != shownFocus_ && isVisible()) {
-        shownFocus_ = s.focus;
-        binding_.showFocus();
-    }
-    if (!s.visible && isVisible()) {
-        binding_.stopFollowingFocus();
-        hide();
-    }
+    showing_.showFocusAndVisibility();
 }
 
 } // namespace qv

@@ -2,6 +2,7 @@
 
 #include "app/PhoneFrmLogic.h"
 #include "ui/DialogBinding.h"
+#include "ui/DialogShowing.h"
 #include "ui/OptionButtons.h"
 
 #include <QDialog>
@@ -30,12 +31,11 @@ private:
     QWidget* buildKeys();
     QWidget* buildPtt();
     template <typename F> void act(F&& f);
-    void hidden();
 
     PhoneFrmLogic& logic_;
     DialogBinding<PhoneFrmLogic, kPhoneFrmControls> binding_;
+    DialogShowing<PhoneFrm, PhoneFrmLogic, kPhoneFrmControls> showing_;
     OptionButtons<1> options_;
-    PhoneFrmControl shownFocus_ = PhoneFrmControl::Text1;
 };
 
 } // namespace qv

@@ -47,6 +47,7 @@ int selected(const std::array<Option, 4>& options, std::uint8_t value) {
 
 frmWinKey::frmWinKey(frmWinKeyLogic& logic, QWidget* parent)
     : QDialog(parent), logic_(logic), binding_(*this, logic, [this] { render(); }),
+      showing_(*this, logic, binding_, frmWinKeyControl::txtWKComPort),
       options_([this](std::size_t group, int index) {
           const auto& options = group == 0 ? kModeOptions : kPinOptions;
           binding_.run(
@@ -91,7 +92,6 @@ frmWinKey::frmWinKey(frmWinKeyLogic& logic, QWidget* parent)
     binding_.setTabOrder(std::array{C::txtWKComPort, C::txtWKWPM, C::txtWeight, C::txtLeadIn,
                                     C::txtTail, C::txtRatio, C::cmdOpenWinkey, C::cmdCloseWinkey,
                                     C::cmdStop, C::Command3, C::cmdDone});
-    connect(this, &QDialog::rejected, this, [this] { hidden(); });
     render();
 }
 
@@ -153,22 +153,12 @@ QWidget* frmWinKey::buildOptions() {
 }
 
 void frmWinKey::showModal() {
-    logic_.show();
-    render();
-    exec();
+    showing_.showModal();
 }
 
 void frmWinKey::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    binding_.followFocus();
-    binding_.showFocus();
-    render();
-}
-
-void frmWinKey::hidden() {
-    if (logic_.state().visible) {
-        logic_.closed();
-    }
+    showing_.shown();
 }
 
 void frmWinKey::render() {
@@ -177,14 +167,7 @@ void frmWinKey::render() {
     options_.show({selected(kModeOptions, s.mode), selected(kPinOptions, s.pinConfig)});
     lblOpenStatus_->setText(QString::fromLatin1(s.lblOpenStatus.c_str()));
     lblVersion_->setText(QString::fromLatin1(s.lblVersion.c_str()));
-    if (s.focus != shownFocus_ && isVisible()) {
-        shownFocus_ = s.focus;
-        binding_.showFocus();
-    }
-    if (!s.visible && isVisible()) {
-        binding_.stopFollowingFocus();
-        hide();
-    }
+    showing_.showFocusAndVisibility();
 }
 
 } // namespace qv

@@ -2,6 +2,7 @@
 
 #include "app/frmWinKeyLogic.h"
 #include "ui/DialogBinding.h"
+#include "ui/DialogShowing.h"
 #include "ui/OptionButtons.h"
 
 #include <QDialog>
@@ -28,14 +29,13 @@ protected:
 private:
     QWidget* buildFields();
     QWidget* buildOptions();
-    void hidden();
 
     frmWinKeyLogic& logic_;
     DialogBinding<frmWinKeyLogic, kFrmWinKeyControls> binding_;
+    DialogShowing<frmWinKey, frmWinKeyLogic, kFrmWinKeyControls> showing_;
     OptionButtons<2> options_;
     QLabel* lblOpenStatus_ = nullptr;
     QLabel* lblVersion_ = nullptr;
-    frmWinKeyControl shownFocus_ = frmWinKeyControl::txtWKComPort;
 };
 
 } // namespace qv

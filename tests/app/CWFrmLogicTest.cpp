@@ -72,22 +72,8 @@ std::string decode(const std::vector<std::string>& sent) {
     return text;
 }
 
-class CWFrmLogicTest : public ::testing::Test {
+class CWFrmLogicTest : public ::testing::Test, protected Form1Fakes {
 protected:
-    MemoryFileStore files;
-    MemoryFileStore data;
-    ShippedFiles shipped{files, {&data}};
-    FakeClock clock;
-    FakeBeeper beeper;
-    FakeDialogs dialogs;
-    FakeSettingsStore settings;
-    FakeClipboard clipboard;
-    RecordingVoice voice;
-    RecordingWindows windows;
-    FakeSerialLink rigLink;
-    FakeEventWait wait{clock};
-    MemoryFileStore pegasus;
-
     FakeSerialLink cwLink;
     FakeSerialLink voiceLink;
     FakeParallelPort parallel;
@@ -112,12 +98,8 @@ protected:
     CWFrmState& s = cw.state();
 
     CWFrmLogicTest() {
-        program.windows.attach(&windows);
+        prepare(program);
         cw.attachMainWindow(&main);
-        data.files["arrlpre2.txt"] = kFixturePrefixes;
-        program.profile.utcOffsetHours = 5;
-        clock.setLocal(2007, 1, 13, 9, 0, 0);
-        clock.utc = *DateTime::fromFields(2007, 1, 13, 14, 0, 0);
     }
 
     // Start-up with a log, Time On, CW mode and RTS keying on port 3.

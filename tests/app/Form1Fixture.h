@@ -58,8 +58,8 @@ public:
     }
 };
 
-class Form1Fixture : public ::testing::Test {
-protected:
+// The fakes around the program, and the start the program is given over them.
+struct Form1Fakes {
     MemoryFileStore files;
     MemoryFileStore data;
     ShippedFiles shipped{files, {&data}};
@@ -73,6 +73,19 @@ protected:
     FakeSerialLink rigLink;
     FakeEventWait wait{clock};
     MemoryFileStore pegasus;
+
+    void prepare(Program& program) {
+        program.windows.attach(&windows);
+        data.files["arrlpre2.txt"] = kFixturePrefixes;
+        // The clocks agree with the profile's offset of 5 hours, so start-up asks nothing.
+        program.profile.utcOffsetHours = 5;
+        clock.setLocal(2007, 1, 13, 9, 0, 0);
+        clock.utc = *DateTime::fromFields(2007, 1, 13, 14, 0, 0);
+    }
+};
+
+class Form1Fixture : public ::testing::Test, protected Form1Fakes {
+protected:
     Program program{{clock, clock, dialogs, beeper, files, shipped, settings, clipboard},
                     {&voice},
                     {&rigLink, &wait, &pegasus}};
@@ -86,14 +99,7 @@ protected:
     Form1State& ui = program.ui;
     Form1Logic& main = program.form1;
 
-    Form1Fixture() {
-        program.windows.attach(&windows);
-        data.files["arrlpre2.txt"] = kFixturePrefixes;
-        // The clocks agree with the profile's offset of 5 hours, so start-up asks nothing.
-        profile.utcOffsetHours = 5;
-        clock.setLocal(2007, 1, 13, 9, 0, 0);
-        clock.utc = *DateTime::fromFields(2007, 1, 13, 14, 0, 0);
-    }
+    Form1Fixture() { prepare(program); }
 
     void givenLog(const std::vector<ContactRecord>& records) {
         files.files["log.txt"] = *formatLog(records);

@@ -4,12 +4,9 @@
 // and reads back what the program tuned.
 
 #include "ChildProcess.h"
+#include "HamlibTools.h"
 #include "RigProgramFixture.h"
 #include "fakes/TempDir.h"
-
-#include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 
 namespace qv {
 namespace {
@@ -27,13 +24,13 @@ protected:
                                 "(scripts/install-deps.sh installs them)";
             }
         }
-        port_ = freePort();
+        port_ = test::freeLocalPort();
         ASSERT_GT(port_, 0);
         address_ = "127.0.0.1:" + std::to_string(port_);
         rigctld_ = std::make_unique<test::ChildProcess>(std::vector<std::string>{
             "rigctld", "-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", std::to_string(port_)});
         ASSERT_TRUE(rigctld_->started());
-        ASSERT_TRUE(listening()) << "rigctld did not listen on " << address_;
+        ASSERT_TRUE(test::daemonListening(port_)) << "rigctld did not listen on " << address_;
         // hamlib 4.5.4's emulator crashes on MD; and IF; unless the passband is set.
         ASSERT_EQ(rigctl({"M", "USB", "1"}), "");
         ASSERT_EQ(rigctl({"F", "7030000"}), "");
@@ -58,34 +55,8 @@ protected:
     }
 
     // What rigctl prints for a command to the dummy radio (through rigctld).
-    std::string rigctl(const std::vector<std::string>& command) {
-        QStringList arguments{"-m", "2", "-r", QString::fromStdString(address_)};
-        for (const std::string& word : command) {
-            arguments << QString::fromStdString(word);
-        }
-        QProcess process;
-        process.start("rigctl", arguments);
-        if (!process.waitForFinished(10000)) {
-            process.kill();
-            process.waitForFinished(1000);
-            return "(rigctl did not finish)";
-        }
-        return process.readAllStandardOutput().trimmed().toStdString();
-    }
-
-    static int freePort() {
-        QTcpServer server;
-        return server.listen(QHostAddress::LocalHost, 0) ? server.serverPort() : 0;
-    }
-
-    bool listening() {
-        return QTest::qWaitFor(
-            [&] {
-                QTcpSocket socket;
-                socket.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port_));
-                return socket.waitForConnected(200);
-            },
-            10000);
+    std::string rigctl(const std::vector<std::string>& command) const {
+        return test::rigctl(address_, command);
     }
 
     test::TempDir dir_;

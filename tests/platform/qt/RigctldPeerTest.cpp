@@ -4,12 +4,9 @@
 // contest leaves the program running and logging.
 
 #include "ChildProcess.h"
+#include "HamlibTools.h"
 #include "RigProgramFixture.h"
 #include "platform/qt/QtChildProcess.h"
-
-#include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
 
 namespace qv {
 namespace {
@@ -45,7 +42,7 @@ protected:
                                 "(libhamlib-utils) are needed (scripts/install-deps.sh)";
             }
         }
-        port_ = freePort();
+        port_ = test::freeLocalPort();
         ASSERT_GT(port_, 0);
         settings.values[std::string(kKey) + "RigctldPort"] = std::to_string(port_);
     }
@@ -61,7 +58,7 @@ protected:
         rigctld_ = std::make_unique<test::ChildProcess>(std::vector<std::string>{
             "rigctld", "-m", "1", "-T", "127.0.0.1", "-t", std::to_string(port_)});
         ASSERT_TRUE(rigctld_->started());
-        ASSERT_TRUE(listening()) << "rigctld did not listen on port " << port_;
+        ASSERT_TRUE(test::daemonListening(port_)) << "rigctld did not listen on port " << port_;
     }
 
     // The program with "Hamlib rigctld" in its preferences, polled every 100 ms.
@@ -87,32 +84,10 @@ protected:
         dialogs.shown.clear();
     }
 
-    std::string rigctl(const std::vector<std::string>& command) {
-        QStringList arguments{"-m", "2", "-r", QString("127.0.0.1:%1").arg(port_)};
-        for (const std::string& word : command) {
-            arguments << QString::fromStdString(word);
-        }
-        QProcess process;
-        process.start("rigctl", arguments);
-        if (!process.waitForFinished(10000)) {
-            process.kill();
-            process.waitForFinished(1000);
-            return "(rigctl did not finish)";
-        }
-        return process.readAllStandardOutput().trimmed().toStdString();
+    std::string rigctl(const std::vector<std::string>& command) const {
+        return test::rigctl("127.0.0.1:" + std::to_string(port_), command);
     }
-    static int freePort() {
-        QTcpServer server;
-        return server.listen(QHostAddress::LocalHost, 0) ? server.serverPort() : 0;
-    }
-    bool connects() const {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(port_));
-        return socket.waitForConnected(200);
-    }
-    bool listening() {
-        return QTest::qWaitFor([&] { return connects(); }, 10000);
-    }
+    bool connects() const { return test::acceptsConnections(port_); }
     bool follows(const char* band, float mhz) {
         return QTest::qWaitFor(
             [&] {
